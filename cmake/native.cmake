@@ -1,0 +1,21 @@
+# Native build: unit tests of the window-free logic, optionally with sanitizers.
+option(SASHLET_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" ON)
+if(SASHLET_SANITIZE)
+    set(sanitize -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(sashlet_core PUBLIC ${sanitize})
+    target_link_options(sashlet_core PUBLIC ${sanitize})
+endif()
+target_compile_options(sashlet_core PRIVATE -Wall -Wextra -Werror)
+
+find_path(DOCTEST_INCLUDE_DIR doctest/doctest.h REQUIRED)
+enable_testing()
+add_executable(sashlet_native_tests
+    tests/native/main.cpp
+    tests/native/bar_geometry_tests.cpp
+    tests/native/ignore_list_tests.cpp
+    tests/native/moved_windows_tests.cpp
+    tests/native/settings_tests.cpp
+)
+target_include_directories(sashlet_native_tests PRIVATE ${DOCTEST_INCLUDE_DIR})
+target_link_libraries(sashlet_native_tests PRIVATE sashlet_core)
+add_test(NAME native COMMAND sashlet_native_tests)

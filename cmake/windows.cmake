@@ -1,0 +1,47 @@
+# The Windows program, its resources, and the tests that run under Wine.
+set(win_flags -Wall -Wextra -Werror -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+    -ffunction-sections -fdata-sections -finput-charset=UTF-8 -fexec-charset=CP932)
+target_compile_options(sashlet_core PRIVATE ${win_flags})
+target_compile_definitions(sashlet_core PUBLIC STRICT WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501)
+
+# The window layer, shared by the program and the tests that drive it.
+add_library(sashlet_win32 STATIC
+    src/app/app_state.cpp
+    src/app/exe_directory.cpp
+    src/bars/bar_layout.cpp
+    src/bars/bar_window.cpp
+    src/config/settings_store.cpp
+)
+target_compile_options(sashlet_win32 PRIVATE ${win_flags})
+target_link_libraries(sashlet_win32 PUBLIC sashlet_core user32 gdi32 comctl32 comdlg32 shlwapi)
+
+# Cursors and the icon are drawn by a script at build time.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(image_dir ${CMAKE_BINARY_DIR}/images)
+set(images ${image_dir}/push_right.cur ${image_dir}/push_left.cur ${image_dir}/push_down.cur
+           ${image_dir}/push_up.cur ${image_dir}/sashlet.ico)
+add_custom_command(OUTPUT ${images}
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/scripts/make_images.py ${image_dir}
+    DEPENDS ${CMAKE_SOURCE_DIR}/scripts/make_images.py
+    COMMENT "Drawing cursors and icon")
+add_custom_target(sashlet_images DEPENDS ${images})
+
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${image_dir} -I ${CMAKE_SOURCE_DIR}/res")
+set(rc_files res/sashlet.rc)
+set_source_files_properties(${rc_files} PROPERTIES
+    OBJECT_DEPENDS "${images};${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/sashlet.manifest")
+
+add_executable(Sashlet WIN32 src/app/main.cpp ${rc_files})
+add_dependencies(Sashlet sashlet_images)
+target_compile_options(Sashlet PRIVATE ${win_flags})
+target_link_libraries(Sashlet PRIVATE sashlet_win32)
+# Only system DLLs may be imported: the MinGW runtime is linked in.
+target_link_options(Sashlet PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
+
+set(CPACK_GENERATOR ZIP)
+install(TARGETS Sashlet RUNTIME DESTINATION .)
+
+if(SASHLET_BUILD_TESTS)
+    include(cmake/wine_tests.cmake)
+endif()

@@ -1,0 +1,54 @@
+# Tests that run under Wine: the window layer against the real API, and the
+# real program driven end to end on a virtual X display.
+enable_testing()
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(SASHLET_WINE_ARCH win64)
+else()
+    set(SASHLET_WINE_ARCH win32)
+endif()
+set(SASHLET_WINE_DIR ${CMAKE_BINARY_DIR}/wine)
+set(unit_prefix ${SASHLET_WINE_DIR}/unit)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine.sh;${unit_prefix};${SASHLET_WINE_ARCH})
+
+find_path(DOCTEST_INCLUDE_DIR doctest/doctest.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+set(test_link_options -static -static-libgcc -static-libstdc++)
+
+# Helper programs the tests start: windows to push around, and a probe that
+# reports what another process's windows look like.
+add_executable(testwin WIN32 tests/tools/testwin.cpp)
+target_link_options(testwin PRIVATE ${test_link_options})
+add_executable(probe tests/tools/probe.cpp)
+target_link_libraries(probe PRIVATE user32 gdi32)
+target_link_options(probe PRIVATE ${test_link_options})
+
+add_executable(sashlet_win32_tests
+    tests/win32/main.cpp
+    tests/win32/settings_store_tests.cpp
+)
+target_include_directories(sashlet_win32_tests PRIVATE ${DOCTEST_INCLUDE_DIR} res)
+target_compile_options(sashlet_win32_tests PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
+target_link_libraries(sashlet_win32_tests PRIVATE sashlet_win32)
+target_link_options(sashlet_win32_tests PRIVATE ${test_link_options})
+add_test(NAME win32 COMMAND sashlet_win32_tests)
+
+if(SASHLET_NATIVE_TEST_EXE)
+    add_test(NAME native COMMAND ${SASHLET_NATIVE_TEST_EXE})
+endif()
+
+if(NOT SASHLET_SHIPPED_EXE)
+    set(SASHLET_SHIPPED_EXE $<TARGET_FILE:Sashlet>)
+endif()
+add_test(NAME executable
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_executable.py ${SASHLET_SHIPPED_EXE})
+
+# End to end: each module starts its own X display and Wine prefix.
+file(GLOB e2e_modules RELATIVE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)
+foreach(module ${e2e_modules})
+    string(REGEX REPLACE "\\.py$" "" name ${module})
+    add_test(NAME e2e.${name}
+        COMMAND ${Python3_EXECUTABLE} -m unittest -v ${name}
+        WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tests/e2e)
+    set_tests_properties(e2e.${name} PROPERTIES
+        TIMEOUT 600
+        ENVIRONMENT "SASHLET_EXE=$<TARGET_FILE:Sashlet>;SASHLET_PROBE=$<TARGET_FILE:probe>;SASHLET_TESTWIN=$<TARGET_FILE:testwin>;SASHLET_WINE_ARCH=${SASHLET_WINE_ARCH};SASHLET_WINE_DIR=${SASHLET_WINE_DIR};SASHLET_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+endforeach()

@@ -1,0 +1,55 @@
+// Identifiers shared by the resource scripts and the code. Plain numbers only:
+// the resource compiler reads this file too.
+#pragma once
+
+// Cursors, one per bar, pointing the way a wipe pushes.
+#define IDC_PUSH_RIGHT          101
+#define IDC_PUSH_LEFT           106
+#define IDC_PUSH_UP             108
+#define IDC_PUSH_DOWN           109
+
+// Icon
+#define IDI_SASHLET             104
+
+// Menus: the bars' context menu
+#define IDM_CONTEXT_JAPANESE    102
+#define IDM_CONTEXT_ENGLISH     111
+
+// Dialog templates of the options sheet's pages
+#define IDD_OPTIONS_JAPANESE    103
+#define IDD_OPTIONS_ENGLISH     110
+#define IDD_IGNORE_JAPANESE     112
+#define IDD_IGNORE_ENGLISH      113
+
+// Controls of the Options page
+#define IDC_COLOR_BUTTON        1000
+#define IDC_WIDTH_SPIN          1003
+#define IDC_ALPHA_SPIN          1004
+#define IDC_WIDTH_EDIT          1005
+#define IDC_LEFT_CHECK          1006
+#define IDC_ALPHA_EDIT          1007
+#define IDC_RIGHT_CHECK         1008
+#define IDC_TOP_CHECK           1009
+#define IDC_BOTTOM_CHECK        1010
+#define IDC_OFFSET_SPIN         1011
+#define IDC_OFFSET_EDIT         1012
+#define IDC_OPEN_WIDTH_SPIN     1013
+#define IDC_OPEN_WIDTH_EDIT     1014
+#define IDC_COLOR_SWATCH        1015
+
+// Controls of the Ignore page; Delete shares IDCANCEL's value
+#define IDC_IGNORE_LIST         1016
+#define IDC_IGNORE_ADD          1018
+#define IDC_IGNORE_DELETE       2
+
+// Context menu commands
+#define IDM_OPTIONS             40001
+#define IDM_CLOSE               40002
+
+// Timers
+#define TIMER_DRAG_HOVER        11
+#define TIMER_WATCH_LEFT        13
+#define TIMER_WATCH_RIGHT       14
+#define TIMER_WATCH_TOP         15
+#define TIMER_WATCH_BOTTOM      16
+#define TIMER_DRAG_CONFIRM      17

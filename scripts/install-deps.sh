@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package that building, running and testing Sashlet needs.
+# Only packages that are missing are installed, so a second run costs a few dpkg queries.
+set -eu
+pkgs=(cmake make g++ clang doctest-dev
+      g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
+      wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
+      python3 locales)
+missing=()
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+  need_update=1
+fi
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

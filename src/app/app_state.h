@@ -1,0 +1,32 @@
+// Everything the process keeps, in one record used from the single UI thread.
+#pragma once
+#include <windows.h>
+
+#include "../bars/bar_geometry.h"
+#include "../bars/moved_windows.h"
+#include "../config/ignore_list.h"
+#include "../config/settings.h"
+
+enum UiLanguage { LanguageEnglish, LanguageJapanese };
+
+struct AppState {
+    HINSTANCE instance;
+    ScreenSize screen;
+    UiLanguage language;
+    HWND mainWindow;
+    HWND bars[EdgeCount];
+    Settings settings;
+    HBRUSH barBrush;
+    COLORREF pendingColour;
+    HBRUSH swatchBrush;
+    MovedWindowTable moved;
+    IgnoreList ignore;
+};
+
+extern AppState g_app;
+
+const char* const kWindowClassName = "CSashlet";
+
+// Fills `out` (260 bytes) with the executable's folder. On failure, or when
+// the path would not fit, `out` is empty and the result is false.
+bool ExeDirectory(char* out);

@@ -1,0 +1,5 @@
+#pragma once
+#include <windows.h>
+
+// The window procedure of the class shared by the main window and the bars.
+LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

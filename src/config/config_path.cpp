@@ -1,0 +1,17 @@
+#include "config_path.h"
+
+#include <cstring>
+
+bool JoinConfigPath(const char* directory, const char* fileName, char* out, size_t outSize)
+{
+    if (outSize == 0)
+        return false;
+    out[0] = '\0';
+    const size_t dirLen = strlen(directory), nameLen = strlen(fileName);
+    if (dirLen + 1 + nameLen + 1 > outSize)
+        return false;
+    memcpy(out, directory, dirLen);
+    out[dirLen] = '\\';
+    memcpy(out + dirLen + 1, fileName, nameLen + 1);
+    return true;
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include <cstddef>
+
+const size_t kPathBufferSize = 260;
+
+// Forms "<directory>\<fileName>" in `out`. Returns false, leaving `out` empty,
+// when the whole name does not fit: a cut-off path would name another file.
+bool JoinConfigPath(const char* directory, const char* fileName, char* out, size_t outSize);

@@ -1,0 +1,123 @@
+#include "settings.h"
+
+#include <cstdio>
+
+const SettingsField kSettingsFields[] = {
+    {"Left", &Settings::left, 1, RuleNone, 0, 0},
+    {"Right", &Settings::right, 0, RuleNone, 0, 0},
+    {"Top", &Settings::top, 0, RuleNone, 0, 0},
+    {"Bottom", &Settings::bottom, 0, RuleNone, 0, 0},
+    {"Width", &Settings::width, 2, RuleClampToRange, 1, 10},
+    // The default lies outside the accepted range on purpose: a file without
+    // the key gives an opaque bar.
+    {"Alpha", &Settings::alpha, 255, RuleZeroOutside, 0, 100},
+    {"Offset", &Settings::offset, 0, RuleCornerMargin, 0, 0},
+    {"OpenWidth", &Settings::openWidth, 2, RuleNone, 0, 0},
+};
+const int kSettingsFieldCount = sizeof(kSettingsFields) / sizeof(kSettingsFields[0]);
+
+int ApplySettingsRule(const SettingsField& f, int v, ScreenSize screen)
+{
+    switch (f.rule) {
+    case RuleNone:
+        return v;
+    case RuleClampToRange:
+        return v < f.lo ? f.lo : (v > f.hi ? f.hi : v);
+    case RuleZeroOutside:
+        return (v < f.lo || v > f.hi) ? 0 : v;
+    case RuleCornerMargin:
+        if (v < 0)
+            v = 0;
+        if (v > screen.height / 2)
+            v = 0;
+        if (v > screen.width / 2)
+            v = 0;
+        return v;
+    }
+    return v;
+}
+
+static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads one "%d" conversion: optional blanks, sign, at least one digit.
+// Overflow wraps like the platform's 32-bit accumulation rather than being undefined.
+static bool ScanInt(const char*& p, int& out)
+{
+    const char* q = p;
+    while (IsBlank(*q))
+        ++q;
+    bool negative = false;
+    if (*q == '+' || *q == '-')
+        negative = *q++ == '-';
+    if (!IsDigit(*q))
+        return false;
+    uint32_t v = 0;
+    while (IsDigit(*q))
+        v = v * 10u + static_cast<uint32_t>(*q++ - '0');
+    out = static_cast<int>(negative ? 0u - v : v);
+    p = q;
+    return true;
+}
+
+void ParseColor(const char* text, Settings& s)
+{
+    int Settings::*const fields[] = {&Settings::red, &Settings::green, &Settings::blue};
+    const char* p = text;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            if (*p != ',')
+                return;
+            ++p;
+        }
+        int v;
+        if (!ScanInt(p, v))
+            return;
+        s.*fields[i] = v;
+    }
+}
+
+int ProfileTextToInt(const char* text)
+{
+    const char* p = text;
+    int v = 0;
+    return ScanInt(p, v) ? v : 0;
+}
+
+void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s)
+{
+    for (int i = 0; i < kSettingsFieldCount; ++i) {
+        const SettingsField& f = kSettingsFields[i];
+        s.*f.field = ApplySettingsRule(f, store.readInt(store.context, f.key, f.defaultValue), screen);
+    }
+    char color[kColorBufferSize];
+    store.readString(store.context, kColorKey, kColorDefault, color, sizeof color);
+    ParseColor(color, s);
+}
+
+void WriteSettings(const ProfileStore& store, const Settings& s)
+{
+    // Room for "%d,%d,%d" of three 32-bit integers and the terminator.
+    char text[40];
+    for (int i = 0; i < kSettingsFieldCount; ++i) {
+        const SettingsField& f = kSettingsFields[i];
+        snprintf(text, sizeof text, "%d", s.*f.field);
+        store.writeString(store.context, f.key, text);
+    }
+    snprintf(text, sizeof text, "%d,%d,%d", s.red, s.green, s.blue);
+    store.writeString(store.context, kColorKey, text);
+}
+
+static int AbsentReadInt(void*, const char*, int def) { return def; }
+
+static void AbsentReadString(void*, const char*, const char* def, char* out, int size)
+{
+    snprintf(out, static_cast<size_t>(size), "%s", def);
+}
+
+static void AbsentWriteString(void*, const char*, const char*) {}
+
+ProfileStore AbsentProfileStore()
+{
+    return ProfileStore{nullptr, AbsentReadInt, AbsentReadString, AbsentWriteString};
+}

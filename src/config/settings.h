@@ -1,0 +1,61 @@
+// The persisted options, the table that binds each one to its key, default and
+// load rule, and the load/save walk over an abstract profile store so the same
+// code runs against the real INI file and against tests.
+#pragma once
+#include "../bars/bar_geometry.h"
+
+struct Settings {
+    int left, right, top, bottom;
+    int width;
+    int alpha;
+    int red, green, blue;
+    int offset;
+    int openWidth;
+};
+
+enum SettingsRule {
+    RuleNone,
+    RuleClampToRange,   // below lo becomes lo, above hi becomes hi
+    RuleZeroOutside,    // outside lo..hi becomes 0
+    RuleCornerMargin,   // negative, or more than half the screen, becomes 0
+};
+
+struct SettingsField {
+    const char* key;
+    int Settings::*field;
+    int defaultValue;
+    SettingsRule rule;
+    int lo, hi;
+};
+
+// The integer keys, in the order they are written.
+extern const SettingsField kSettingsFields[];
+extern const int kSettingsFieldCount;
+
+const char* const kSettingsSection = "Sashlet";
+const char* const kColorKey = "Color";
+const char* const kColorDefault = "255,255,0";
+const int kColorBufferSize = 31;  // so at most 30 characters of the value count
+
+int ApplySettingsRule(const SettingsField& f, int value, ScreenSize screen);
+
+// Assigns red, green, blue from "%d,%d,%d" text left to right until the text
+// stops matching; the fields after the mismatch keep their values.
+void ParseColor(const char* text, Settings& s);
+
+// How the platform's profile reader turns a value's text into a number:
+// optional blanks and sign, then leading decimal digits; anything else is 0.
+int ProfileTextToInt(const char* text);
+
+struct ProfileStore {
+    void* context;
+    int (*readInt)(void* context, const char* key, int defaultValue);
+    void (*readString)(void* context, const char* key, const char* defaultValue, char* out, int size);
+    void (*writeString)(void* context, const char* key, const char* value);
+};
+
+void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s);
+void WriteSettings(const ProfileStore& store, const Settings& s);
+
+// A profile store that holds no file: every read yields its default, writes go nowhere.
+ProfileStore AbsentProfileStore();

@@ -1,0 +1,212 @@
+#include <doctest/doctest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "config/settings.h"
+
+namespace {
+// An INI section in memory that answers the way the platform's profile reader does.
+struct FakeIni {
+    std::map<std::string, std::string> values;
+    std::vector<std::pair<std::string, std::string>> writes;
+};
+
+int FakeReadInt(void* c, const char* key, int def)
+{
+    auto& ini = *static_cast<FakeIni*>(c);
+    auto it = ini.values.find(key);
+    return it == ini.values.end() ? def : ProfileTextToInt(it->second.c_str());
+}
+
+void FakeReadString(void* c, const char* key, const char* def, char* out, int size)
+{
+    auto& ini = *static_cast<FakeIni*>(c);
+    auto it = ini.values.find(key);
+    snprintf(out, static_cast<size_t>(size), "%s", it == ini.values.end() ? def : it->second.c_str());
+}
+
+void FakeWrite(void* c, const char* key, const char* value)
+{
+    auto& ini = *static_cast<FakeIni*>(c);
+    ini.values[key] = value;
+    ini.writes.emplace_back(key, value);
+}
+
+Settings Load(FakeIni& ini, ScreenSize screen = {1024, 768}, Settings start = {})
+{
+    ReadSettings(ProfileStore{&ini, FakeReadInt, FakeReadString, FakeWrite}, screen, start);
+    return start;
+}
+}
+
+TEST_CASE("no file gives the defaults, with an opaque yellow left bar")
+{
+    FakeIni ini;
+    const Settings s = Load(ini);
+    CHECK(s.left == 1);
+    CHECK(s.right == 0);
+    CHECK(s.top == 0);
+    CHECK(s.bottom == 0);
+    CHECK(s.width == 2);
+    CHECK(s.alpha == 0);
+    CHECK(s.red == 255);
+    CHECK(s.green == 255);
+    CHECK(s.blue == 0);
+    CHECK(s.offset == 0);
+    CHECK(s.openWidth == 2);
+
+    const Settings absent = [] {
+        Settings a{};
+        ReadSettings(AbsentProfileStore(), ScreenSize{1024, 768}, a);
+        return a;
+    }();
+    CHECK(absent.left == 1);
+    CHECK(absent.alpha == 0);
+    CHECK(absent.width == 2);
+    CHECK(absent.red == 255);
+}
+
+TEST_CASE("width, alpha and offset follow their load rules")
+{
+    struct Row { const char* key; const char* text; int Settings::*field; int expected; };
+    const Row rows[] = {
+        {"Width", "0", &Settings::width, 1},
+        {"Width", "25", &Settings::width, 10},
+        {"Width", "-3", &Settings::width, 1},
+        {"Width", "7", &Settings::width, 7},
+        {"Alpha", "100", &Settings::alpha, 100},
+        {"Alpha", "101", &Settings::alpha, 0},
+        {"Alpha", "-1", &Settings::alpha, 0},
+        {"Alpha", "50", &Settings::alpha, 50},
+        {"Offset", "-5", &Settings::offset, 0},
+        {"Offset", "384", &Settings::offset, 384},
+        {"Offset", "385", &Settings::offset, 0},
+        {"OpenWidth", "-1", &Settings::openWidth, -1},
+        {"OpenWidth", "50", &Settings::openWidth, 50},
+        {"Left", "5", &Settings::left, 5},
+        {"Left", "abc", &Settings::left, 0},
+        {"Width", "4px", &Settings::width, 4},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.key);
+        CAPTURE(r.text);
+        FakeIni ini;
+        ini.values[r.key] = r.text;
+        CHECK(Load(ini).*r.field == r.expected);
+    }
+}
+
+TEST_CASE("a negative offset leaves the transparency as read")
+{
+    FakeIni ini;
+    ini.values["Offset"] = "-5";
+    ini.values["Alpha"] = "30";
+    const Settings s = Load(ini);
+    CHECK(s.offset == 0);
+    CHECK(s.alpha == 30);
+}
+
+TEST_CASE("the corner margin may not pass half of either screen side")
+{
+    FakeIni ini;
+    ini.values["Offset"] = "385";
+    CHECK(Load(ini, {768, 1024}).offset == 0);
+    ini.values["Offset"] = "384";
+    CHECK(Load(ini, {768, 1024}).offset == 384);
+    ini.values["Offset"] = "500";
+    CHECK(Load(ini, {1001, 1999}).offset == 500);
+    ini.values["Offset"] = "501";
+    CHECK(Load(ini, {1001, 1999}).offset == 0);
+    CHECK(Load(ini, {1999, 1001}).offset == 0);
+}
+
+TEST_CASE("colour fields are taken left to right until the text stops matching")
+{
+    struct Row { const char* text; int r, g, b; };
+    const Row rows[] = {
+        {"0,128", 0, 128, 9},
+        {"300,-1,0", 300, -1, 0},
+        {"1,2,3", 1, 2, 3},
+        {"1, 2, 3", 1, 2, 3},
+        {"1 ,2,3", 1, 7, 9},
+        {"", 5, 7, 9},
+        {"red", 5, 7, 9},
+        {"12,x,3", 12, 7, 9},
+        {" 4,5,6junk", 4, 5, 6},
+        {"+4,-0,6", 4, 0, 6},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.text);
+        Settings s{};
+        s.red = 5;
+        s.green = 7;
+        s.blue = 9;
+        ParseColor(r.text, s);
+        CHECK(s.red == r.r);
+        CHECK(s.green == r.g);
+        CHECK(s.blue == r.b);
+    }
+}
+
+TEST_CASE("a colour longer than 30 characters is cut before parsing")
+{
+    FakeIni ini;
+    // 28 characters up to the last comma; only "1" of the blue value fits.
+    ini.values["Color"] = "0000000000000000000000001,2,123";
+    Settings start{};
+    start.blue = 77;
+    const Settings s = Load(ini, {1024, 768}, start);
+    CHECK(s.red == 1);
+    CHECK(s.green == 2);
+    CHECK(s.blue == 12);
+}
+
+TEST_CASE("integers are read as the profile reader reads them")
+{
+    struct Row { const char* text; int value; };
+    const Row rows[] = {
+        {"12", 12}, {"-3", -3}, {"12abc", 12}, {"abc", 0}, {"", 0},
+        {" 7", 7}, {"+8", 8}, {"-", 0}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.text);
+        CHECK(ProfileTextToInt(r.text) == r.value);
+    }
+}
+
+TEST_CASE("saving writes the nine keys in order without applying rules")
+{
+    FakeIni ini;
+    Settings s{};
+    s.left = 5;
+    s.right = 0;
+    s.top = -1;
+    s.bottom = 1;
+    s.width = 25;
+    s.alpha = 255;
+    s.offset = -7;
+    s.openWidth = 50;
+    s.red = 300;
+    s.green = -1;
+    s.blue = -2147483647 - 1;
+    WriteSettings(ProfileStore{&ini, FakeReadInt, FakeReadString, FakeWrite}, s);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"Left", "5"}, {"Right", "0"}, {"Top", "-1"}, {"Bottom", "1"}, {"Width", "25"},
+        {"Alpha", "255"}, {"Offset", "-7"}, {"OpenWidth", "50"}, {"Color", "300,-1,-2147483648"},
+    };
+    CHECK(ini.writes == expected);
+
+    // What was saved loads back through the rules.
+    const Settings back = Load(ini);
+    CHECK(back.left == 5);
+    CHECK(back.width == 10);
+    CHECK(back.alpha == 0);
+    CHECK(back.offset == 0);
+    CHECK(back.openWidth == 50);
+    CHECK(back.red == 300);
+    CHECK(back.green == -1);
+    CHECK(back.blue == -2147483647 - 1);
+}
