@@ -1,0 +1,201 @@
+"""Drives the real Sashlet.exe under Wine on a private Xvfb display, as a person would.
+
+Each Session owns one X display, one Wine prefix (copied from a template) and
+one folder that holds the program and its files. Everything it starts it ends
+by PID, or through that prefix's own wineserver.
+"""
+import fcntl
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+EXE = os.environ.get('SASHLET_EXE', '')
+PROBE = os.environ.get('SASHLET_PROBE', '')
+TESTWIN = os.environ.get('SASHLET_TESTWIN', '')
+ARCH = os.environ.get('SASHLET_WINE_ARCH', 'win32')
+WINE_DIR = os.environ.get('SASHLET_WINE_DIR', '/tmp/sashlet-wine')
+ARTIFACTS = os.environ.get('SASHLET_ARTIFACTS', '/tmp/sashlet-artifacts')
+WINE = '/usr/lib/wine/wine64' if ARCH == 'win64' else '/usr/lib/wine/wine'
+SCREEN = (1024, 768)
+
+
+def wait_until(condition, timeout=10.0, interval=0.05, message='condition'):
+    """Polls until condition() gives a true value, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError('timed out waiting for ' + message)
+        time.sleep(interval)
+
+
+def base_env(prefix, display):
+    env = dict(os.environ)
+    env.update(WINEPREFIX=prefix, WINEARCH=ARCH, WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=',
+               DISPLAY=display)
+    return env
+
+
+def template_prefix(display):
+    """A prefix made once per build and only ever copied afterwards."""
+    template = os.path.join(WINE_DIR, 'template')
+    os.makedirs(WINE_DIR, exist_ok=True)
+    with open(template + '.lock', 'w') as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if not os.path.exists(os.path.join(template, 'system.reg')):
+            env = base_env(template, display)
+            subprocess.run([WINE, 'wineboot', '-i'], env=env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, timeout=300)
+            subprocess.run(['wineserver', '-w'], env=env, timeout=120)
+    return template
+
+
+class Window:
+    def __init__(self, line):
+        title, visible, rect, opacity = line.rsplit('|', 3)
+        self.title = title
+        self.visible = visible == '1'
+        self.rect = tuple(int(v) for v in rect.split())
+        self.opacity = int(opacity)
+
+    @property
+    def left(self):
+        return self.rect[0]
+
+    @property
+    def top(self):
+        return self.rect[1]
+
+    @property
+    def size(self):
+        return (self.rect[2] - self.rect[0], self.rect[3] - self.rect[1])
+
+    def __repr__(self):
+        return 'Window(%r, visible=%s, rect=%s, opacity=%d)' % (self.title, self.visible, self.rect, self.opacity)
+
+
+class Session:
+    def __init__(self, name, locale=None):
+        self.name = name
+        self.procs = []
+        self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', '1', '-screen', '0', '%dx%dx24' % SCREEN,
+                                      '-nolisten', 'tcp'], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.display = ':' + self.xvfb.stdout.readline().decode().strip()
+        self.root = tempfile.mkdtemp(prefix='sashlet-e2e-')
+        self.prefix = os.path.join(self.root, 'prefix')
+        shutil.copytree(template_prefix(self.display), self.prefix, symlinks=True,
+                        ignore=shutil.ignore_patterns('wineserver'))
+        self.app_dir = os.path.join(self.root, 'app')
+        os.makedirs(self.app_dir)
+        self.env = base_env(self.prefix, self.display)
+        if locale:
+            self.env['LC_ALL'] = locale
+        # Start the prefix's server and its desktop before anything under test:
+        # two programs starting a cold prefix at once race to bring it up, and
+        # the loser exits.
+        subprocess.run(['wineserver', '-p'], env=self.env, timeout=60)
+        self.probe('foreground')
+
+    # --- files beside the program ---
+    def path(self, name):
+        return os.path.join(self.app_dir, name)
+
+    def write(self, name, data):
+        with open(self.path(name), 'wb') as f:
+            f.write(data if isinstance(data, bytes) else data.encode())
+
+    def read(self, name):
+        with open(self.path(name), 'rb') as f:
+            return f.read()
+
+    # --- processes ---
+    def wine(self, *args):
+        p = subprocess.Popen([WINE] + list(args), env=self.env, cwd=self.app_dir,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs.append(p)
+        return p
+
+    def start_sashlet(self, exe_dir=None, wait_for_bars=True):
+        exe_dir = exe_dir or self.app_dir
+        exe = os.path.join(exe_dir, 'Sashlet.exe')
+        if not os.path.exists(exe):
+            shutil.copy(EXE, exe)
+        p = self.wine(exe)
+        if wait_for_bars:
+            wait_until(lambda: p.poll() is None and any(w.visible for w in self.bars()), 30,
+                       message='a visible bar')
+        return p
+
+    def start_windows(self, *specs):
+        """Starts a test process owning plain windows; waits until they exist."""
+        p = self.wine(TESTWIN, *specs)
+        titles = [s.split(':')[0] for s in specs if not s.startswith('many:')]
+        for t in titles:
+            wait_until(lambda: self.find(t), 20, message='window ' + t)
+        return p
+
+    def probe(self, *args):
+        r = subprocess.run([WINE, PROBE] + list(args), env=self.env, stdout=subprocess.PIPE,
+                           stderr=subprocess.DEVNULL, timeout=60)
+        return r.returncode, r.stdout.decode('latin-1')
+
+    def windows(self, cls):
+        return [Window(l) for l in self.probe('windows', cls)[1].splitlines() if l]
+
+    def bars(self):
+        return [w for w in self.windows('CSashlet') if w.title.startswith('SashletL') or w.title in (
+            'SashletRight', 'SashletTop', 'SashletBottom', 'SashletLeft')]
+
+    def find(self, title):
+        code, out = self.probe('find', title)
+        return Window(out.strip()) if code == 0 and out.strip() else None
+
+    def xdotool(self, *args):
+        subprocess.run(['xdotool'] + [str(a) for a in args], env=self.env, check=True, timeout=60)
+
+    # --- the screen ---
+    def screenshot(self, label):
+        os.makedirs(ARTIFACTS, exist_ok=True)
+        path = os.path.join(ARTIFACTS, '%s-%s.png' % (self.name, label))
+        subprocess.run(['import', '-display', self.display, '-window', 'root', path], check=True, timeout=60)
+        return path
+
+    @staticmethod
+    def pixel(png, x, y):
+        out = subprocess.run(['convert', png, '-crop', '1x1+%d+%d' % (x, y), '-depth', '8', 'txt:-'],
+                             stdout=subprocess.PIPE, check=True).stdout.decode()
+        # "0,0: (255,255,0)  #FFFF00  srgb(255,255,0)"
+        rgb = out.splitlines()[1].split('(')[1].split(')')[0]
+        return tuple(int(float(v)) for v in rgb.split(',')[:3])
+
+    def close(self):
+        subprocess.run(['wineserver', '-k'], env=self.env, timeout=60)
+        subprocess.run(['wineserver', '-w'], env=self.env, timeout=60)
+        for p in self.procs:
+            if p.poll() is None:
+                p.kill()
+            p.wait()
+        self.xvfb.terminate()
+        self.xvfb.wait()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+
+class SessionTest(unittest.TestCase):
+    """A test case with a fresh Session per test."""
+    locale = None
+
+    def setUp(self):
+        self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale)
+        self.addCleanup(self.s.close)
+
+    def assertWindowAt(self, title, left, top, size=None):
+        w = wait_until(lambda: (lambda x: x if x and (x.left, x.top) == (left, top) else None)(self.s.find(title)),
+                       5, message='%s at %d,%d (now %r)' % (title, left, top, self.s.find(title)))
+        if size:
+            self.assertEqual(w.size, size)
+        return w

@@ -1,0 +1,69 @@
+// Test helper: reports on and pokes at another process's windows from inside
+// Wine, where the end-to-end tests cannot see window state from X alone.
+//   probe windows CLASS           one line per window of the class
+//   probe find TITLE              the line of the first window with that title
+//   probe destroy TITLE           sends WM_DESTROY to it
+//   probe activate TITLE          makes it the foreground window
+//   probe foreground              the line of the foreground window
+// A line reads: title|visible|left top right bottom|opacity  (opacity -1: not layered)
+#include <windows.h>
+#include <cstdio>
+#include <cstring>
+
+static void PrintWindow(HWND w)
+{
+    char title[256] = "";
+    GetWindowTextA(w, title, sizeof title);
+    RECT r = {};
+    GetWindowRect(w, &r);
+    int opacity = -1;
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    if ((GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED) && GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) &&
+        (flags & LWA_ALPHA))
+        opacity = alpha;
+    printf("%s|%d|%ld %ld %ld %ld|%d\n", title, IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right, r.bottom, opacity);
+}
+
+static const char* g_class;
+
+static BOOL CALLBACK PrintIfClass(HWND w, LPARAM)
+{
+    char name[256];
+    if (GetClassNameA(w, name, sizeof name) && strcmp(name, g_class) == 0)
+        PrintWindow(w);
+    return TRUE;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return 2;
+    const char* cmd = argv[1];
+    if (strcmp(cmd, "windows") == 0 && argc == 3) {
+        g_class = argv[2];
+        EnumWindows(PrintIfClass, 0);
+        return 0;
+    }
+    if (strcmp(cmd, "foreground") == 0) {
+        HWND w = GetForegroundWindow();
+        if (w)
+            PrintWindow(w);
+        return 0;
+    }
+    if (argc != 3)
+        return 2;
+    HWND w = FindWindowA(nullptr, argv[2]);
+    if (!w)
+        return 1;
+    if (strcmp(cmd, "find") == 0)
+        PrintWindow(w);
+    else if (strcmp(cmd, "destroy") == 0)
+        SendMessageA(w, WM_DESTROY, 0, 0);
+    else if (strcmp(cmd, "activate") == 0)
+        return SetForegroundWindow(w) ? 0 : 1;
+    else
+        return 2;
+    fflush(stdout);
+    return 0;
+}

@@ -1,0 +1,74 @@
+// Test helper: a process that owns plain top-level windows for wipes to move.
+//   testwin SPEC...   each SPEC is TITLE:LEFT,TOP,WIDTH,HEIGHT[:OPTION...]
+// Options: hidden (created without WS_VISIBLE), progman (class "Progman", so it
+// stands in for the desktop's "Program Manager" window), minimized.
+// A spec "many:N:LEFT,TOP,WIDTH,HEIGHT" makes N windows titled many0..many(N-1).
+// The process runs until it is killed or one of its windows gets WM_CLOSE.
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_CLOSE) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(w, msg, wp, lp);
+}
+
+static void Register(const char* name, HINSTANCE inst)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TestWindowProc;
+    wc.hInstance = inst;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = CreateSolidBrush(RGB(90, 90, 110));
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+static void Create(const char* title, int x, int y, int w, int h, const char* options, HINSTANCE inst)
+{
+    const bool hidden = strstr(options, "hidden") != nullptr;
+    const bool progman = strstr(options, "progman") != nullptr;
+    HWND hwnd = CreateWindowExA(0, progman ? "Progman" : "SashletTestWindow", title,
+                                WS_POPUP | WS_BORDER | (hidden ? 0 : WS_VISIBLE), x, y, w, h, nullptr, nullptr,
+                                inst, nullptr);
+    if (strstr(options, "minimized"))
+        ShowWindow(hwnd, SW_MINIMIZE);
+}
+
+int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int)
+{
+    Register("SashletTestWindow", inst);
+    Register("Progman", inst);
+    for (int i = 1; i < __argc; ++i) {
+        char spec[512];
+        snprintf(spec, sizeof spec, "%s", __argv[i]);
+        int x, y, w, h, n;
+        char options[128] = "";
+        if (sscanf(spec, "many:%d:%d,%d,%d,%d", &n, &x, &y, &w, &h) == 5) {
+            for (int k = 0; k < n; ++k) {
+                char title[32];
+                snprintf(title, sizeof title, "many%d", k);
+                Create(title, x, y, w, h, "", inst);
+            }
+            continue;
+        }
+        char* colon = strchr(spec, ':');
+        if (!colon)
+            return 2;
+        *colon = '\0';
+        if (sscanf(colon + 1, "%d,%d,%d,%d:%127s", &x, &y, &w, &h, options) < 4)
+            return 2;
+        Create(spec, x, y, w, h, options, inst);
+    }
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}

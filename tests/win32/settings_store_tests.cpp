@@ -1,0 +1,133 @@
+// The settings store against the platform's real INI reader and writer.
+#include <doctest/doctest.h>
+
+#include "app/app_state.h"
+#include "config/settings_store.h"
+#include "test_files.h"
+
+namespace {
+const std::string kIni = BesideExe("Sashlet.ini");
+
+Settings LoadFrom(const char* content, ScreenSize screen = {1024, 768})
+{
+    RemoveFile(kIni);
+    if (content)
+        WriteFileBytes(kIni, content);
+    g_app.screen = screen;
+    g_app.settings = Settings{};
+    LoadSettings();
+    RemoveFile(kIni);
+    return g_app.settings;
+}
+}
+
+TEST_CASE("the store finds its file beside the program")
+{
+    char path[MAX_PATH];
+    REQUIRE(SettingsFilePath(path));
+    CHECK(std::string(path) == kIni);
+}
+
+TEST_CASE("a missing file gives the defaults and is not created")
+{
+    const Settings s = LoadFrom(nullptr);
+    CHECK(s.left == 1);
+    CHECK(s.right == 0);
+    CHECK(s.top == 0);
+    CHECK(s.bottom == 0);
+    CHECK(s.width == 2);
+    CHECK(s.alpha == 0);
+    CHECK(s.red == 255);
+    CHECK(s.green == 255);
+    CHECK(s.blue == 0);
+    CHECK(s.offset == 0);
+    CHECK(s.openWidth == 2);
+    CHECK_FALSE(FileExists(kIni));
+}
+
+TEST_CASE("values out of range are brought back by the load rules")
+{
+    const Settings s = LoadFrom("[Sashlet]\r\nLeft=5\r\nRight=1\r\nWidth=25\r\nAlpha=101\r\n"
+                                "Offset=385\r\nOpenWidth=50\r\nColor=300,-1,0\r\n");
+    CHECK(s.left == 5);
+    CHECK(s.right == 1);
+    CHECK(s.width == 10);
+    CHECK(s.alpha == 0);
+    CHECK(s.offset == 0);
+    CHECK(s.openWidth == 50);
+    CHECK(s.red == 300);
+    CHECK(s.green == -1);
+    CHECK(s.blue == 0);
+
+    const Settings t = LoadFrom("[Sashlet]\nWidth=-3\nAlpha=100\nOffset=384\nColor=0,128\n");
+    CHECK(t.width == 1);
+    CHECK(t.alpha == 100);
+    CHECK(t.offset == 384);
+    CHECK(t.red == 0);
+    CHECK(t.green == 128);
+    CHECK(t.blue == 0);  // kept from before the load
+
+    CHECK(LoadFrom("[Sashlet]\nOffset=385\n", {768, 1024}).offset == 0);
+    CHECK(LoadFrom("[Sashlet]\nOffset=384\n", {768, 1024}).offset == 384);
+    CHECK(LoadFrom("[Sashlet]\nWidth=0\nAlpha=-1\n").width == 1);
+}
+
+TEST_CASE("the platform reads integers the way the rules expect")
+{
+    struct Row { const char* text; int value; };
+    const Row rows[] = {{"12", 12}, {"-3", -3}, {"12abc", 12}, {"abc", 0}, {"7 ", 7}};
+    for (const Row& r : rows) {
+        CAPTURE(r.text);
+        const std::string content = std::string("[Sashlet]\nOpenWidth=") + r.text + "\n";
+        CHECK(LoadFrom(content.c_str()).openWidth == r.value);
+        CHECK(ProfileTextToInt(r.text) == r.value);
+    }
+}
+
+TEST_CASE("saving into a new file lists the nine keys in order and reads back")
+{
+    RemoveFile(kIni);
+    g_app.screen = ScreenSize{1024, 768};
+    g_app.settings = Settings{1, 0, 1, 0, 5, 50, 0, 0, 255, 100, 3};
+    SaveSettings();
+    std::string bytes;
+    REQUIRE(ReadFileBytes(kIni, bytes));
+    const char* const lines[] = {"[Sashlet]", "Left=1", "Right=0", "Top=1", "Bottom=0", "Width=5",
+                                 "Alpha=50", "Offset=100", "OpenWidth=3", "Color=0,0,255"};
+    size_t at = 0;
+    for (const char* line : lines) {
+        CAPTURE(line);
+        const size_t found = bytes.find(line, at);
+        CHECK(found != std::string::npos);
+        if (found != std::string::npos)
+            at = found + strlen(line);
+    }
+
+    g_app.settings = Settings{};
+    LoadSettings();
+    const Settings s = g_app.settings;
+    CHECK(s.left == 1);
+    CHECK(s.top == 1);
+    CHECK(s.width == 5);
+    CHECK(s.alpha == 50);
+    CHECK(s.offset == 100);
+    CHECK(s.openWidth == 3);
+    CHECK(s.blue == 255);
+    CHECK(s.red == 0);
+    RemoveFile(kIni);
+}
+
+TEST_CASE("saving keeps values the rules would change, and keeps the order of an existing file")
+{
+    WriteFileBytes(kIni, "[Sashlet]\r\nColor=1,2,3\r\nWidth=4\r\n");
+    g_app.settings = Settings{5, 0, 0, 0, 25, 255, 300, -1, 0, -5, 50};
+    SaveSettings();
+    std::string bytes;
+    REQUIRE(ReadFileBytes(kIni, bytes));
+    CHECK(bytes.find("Color=300,-1,0") < bytes.find("Width=25"));
+    CHECK(bytes.find("Left=5") != std::string::npos);
+    CHECK(bytes.find("Alpha=255") != std::string::npos);
+    CHECK(bytes.find("Offset=-5") != std::string::npos);
+    CHECK(bytes.find("OpenWidth=50") != std::string::npos);
+    RemoveFile(kIni);
+}
