@@ -1,6 +1,14 @@
 # The Windows program, its resources, and the tests that run under Wine.
-set(win_flags -Wall -Wextra -Werror -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
-    -ffunction-sections -fdata-sections -finput-charset=UTF-8 -fexec-charset=CP932)
+# Sources are UTF-8; the Japanese texts must reach the "A" functions as code page 932.
+if(MSVC)
+    set(win_flags /W4 /WX /GR- /EHs-c- /source-charset:utf-8 /execution-charset:.932)
+    set(static_runtime "")
+    string(REPLACE "/EHsc" "" CMAKE_CXX_FLAGS "${CMAKE_CXX_FLAGS}")
+else()
+    set(win_flags -Wall -Wextra -Werror -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables
+        -ffunction-sections -fdata-sections -finput-charset=UTF-8 -fexec-charset=CP932)
+    set(static_runtime -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
+endif()
 target_compile_options(sashlet_core PRIVATE ${win_flags})
 target_compile_definitions(sashlet_core PUBLIC STRICT WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0501 WINVER=0x0501)
 
@@ -27,7 +35,11 @@ add_custom_command(OUTPUT ${images}
 add_custom_target(sashlet_images DEPENDS ${images})
 
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${image_dir} -I ${CMAKE_SOURCE_DIR}/res")
+if(MSVC)
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /c65001 /I ${image_dir} /I ${CMAKE_SOURCE_DIR}/res")
+else()
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${image_dir} -I ${CMAKE_SOURCE_DIR}/res")
+endif()
 set(rc_files res/sashlet.rc)
 set_source_files_properties(${rc_files} PROPERTIES
     OBJECT_DEPENDS "${images};${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/sashlet.manifest")
@@ -37,7 +49,7 @@ add_dependencies(Sashlet sashlet_images)
 target_compile_options(Sashlet PRIVATE ${win_flags})
 target_link_libraries(Sashlet PRIVATE sashlet_win32)
 # Only system DLLs may be imported: the MinGW runtime is linked in.
-target_link_options(Sashlet PRIVATE -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
+target_link_options(Sashlet PRIVATE ${static_runtime})
 
 set(CPACK_GENERATOR ZIP)
 install(TARGETS Sashlet RUNTIME DESTINATION .)
