@@ -18,6 +18,9 @@ add_library(sashlet_win32 STATIC
     src/app/exe_directory.cpp
     src/bars/bar_layout.cpp
     src/bars/bar_window.cpp
+    src/bars/wipe_engine.cpp
+    src/config/ignore_list_store.cpp
+    src/config/process_image_path.cpp
     src/config/settings_store.cpp
 )
 target_compile_options(sashlet_win32 PRIVATE ${win_flags})

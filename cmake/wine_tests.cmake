@@ -27,7 +27,10 @@ target_link_options(probe PRIVATE ${test_link_options})
 
 add_executable(sashlet_win32_tests
     tests/win32/main.cpp
+    tests/win32/ignore_list_store_tests.cpp
+    tests/win32/process_image_path_tests.cpp
     tests/win32/settings_store_tests.cpp
+    tests/win32/wipe_engine_tests.cpp
 )
 target_include_directories(sashlet_win32_tests PRIVATE ${DOCTEST_INCLUDE_DIR} res)
 target_compile_options(sashlet_win32_tests PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
@@ -58,3 +61,21 @@ foreach(module ${e2e_modules})
         TIMEOUT 600
         ENVIRONMENT "SASHLET_EXE=$<TARGET_FILE:Sashlet>;SASHLET_PROBE=$<TARGET_FILE:probe>;SASHLET_TESTWIN=$<TARGET_FILE:testwin>;SASHLET_WINE_ARCH=${SASHLET_WINE_ARCH};SASHLET_WINE_DIR=${SASHLET_WINE_DIR};SASHLET_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
 endforeach()
+
+# The same lookups in a prefix that reports the Windows 9x family, so the
+# process-snapshot route runs for real.
+set(win98_prefix ${SASHLET_WINE_DIR}/win98)
+add_test(NAME win98.prefix
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine.sh ${win98_prefix} ${SASHLET_WINE_ARCH}
+            reg add "HKCU\\Software\\Wine" /v Version /d win98 /f)
+set_tests_properties(win98.prefix PROPERTIES FIXTURES_SETUP win98)
+add_test(NAME win98.lookup
+    COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine.sh ${win98_prefix} ${SASHLET_WINE_ARCH}
+            $<TARGET_FILE:sashlet_win32_tests> "-tc=*route*,*own window*,*no longer exists*")
+set_tests_properties(win98.lookup PROPERTIES FIXTURES_REQUIRED win98 ENVIRONMENT SASHLET_EXPECT_PLATFORM=1)
+set_tests_properties(win32 PROPERTIES ENVIRONMENT SASHLET_EXPECT_PLATFORM=2)
+
+# Benchmarks: built with the tests, run by scripts/bench.sh, not timed by CTest.
+add_executable(wipe_bench bench/wipe_bench.cpp)
+target_link_libraries(wipe_bench PRIVATE sashlet_win32)
+target_link_options(wipe_bench PRIVATE ${test_link_options})

@@ -6,6 +6,8 @@
 
 #include "../bars/bar_layout.h"
 #include "../bars/bar_window.h"
+#include "../bars/wipe_engine.h"
+#include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
 #include "app_state.h"
 
@@ -69,6 +71,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     g_app.instance = instance;
     g_app.barBrush = nullptr;
     InitCommonControls();
+    ClearMovedWindows();
+    LoadIgnoreList();
     g_app.language = UserLanguage();
     CreateWindows();
     LoadSettings();
@@ -81,5 +85,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    FreeIgnoreList();
     return static_cast<int>(msg.wParam);
 }

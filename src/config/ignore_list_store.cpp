@@ -1,0 +1,115 @@
+#include "ignore_list_store.h"
+
+#include <cstdlib>
+
+#include "../app/app_state.h"
+#include "config_path.h"
+#include "process_image_path.h"
+
+bool IgnoreListFilePath(char* out)
+{
+    char dir[MAX_PATH];
+    out[0] = '\0';
+    return ExeDirectory(dir) && JoinConfigPath(dir, "ignore.lst", out, MAX_PATH);
+}
+
+// The whole file in one block, or nullptr when it cannot be opened or read.
+static char* ReadWholeFile(const char* path, size_t* size)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return nullptr;
+    char* data = nullptr;
+    size_t used = 0, capacity = 0;
+    bool ok = true;
+    for (;;) {
+        if (capacity - used < 65536) {
+            capacity = capacity ? capacity * 2 : 65536;
+            char* grown = static_cast<char*>(realloc(data, capacity));
+            if (!grown) {
+                ok = false;
+                break;
+            }
+            data = grown;
+        }
+        DWORD got = 0;
+        const DWORD want = static_cast<DWORD>(capacity - used > 0x40000000 ? 0x40000000 : capacity - used);
+        if (!ReadFile(file, data + used, want, &got, nullptr)) {
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        used += got;
+    }
+    CloseHandle(file);
+    if (!ok) {
+        free(data);
+        return nullptr;
+    }
+    *size = used;
+    return data;
+}
+
+void LoadIgnoreList()
+{
+    FreeIgnoreList();
+    char path[MAX_PATH];
+    if (!IgnoreListFilePath(path))
+        return;
+    size_t size = 0;
+    char* data = ReadWholeFile(path, &size);
+    if (!data)
+        return;
+    ParseIgnoreList(data, size, g_app.ignore);
+    free(data);
+}
+
+static bool WriteWholeFile(const char* path, const char* data, size_t size)
+{
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = true;
+    while (ok && size > 0) {
+        DWORD wrote = 0;
+        const DWORD chunk = static_cast<DWORD>(size > 0x40000000 ? 0x40000000 : size);
+        ok = WriteFile(file, data, chunk, &wrote, nullptr) && wrote == chunk;
+        data += wrote;
+        size -= wrote;
+    }
+    ok = FlushFileBuffers(file) && ok;
+    return CloseHandle(file) && ok;
+}
+
+void SaveIgnoreList(const char* const* paths, int count)
+{
+    char path[MAX_PATH], dir[MAX_PATH], temp[MAX_PATH];
+    if (!IgnoreListFilePath(path) || !ExeDirectory(dir) || !JoinConfigPath(dir, "ignore.new", temp, sizeof temp))
+        return;
+    // A read-only list is the user's way of freezing it.
+    const DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return;
+    size_t size = 0;
+    char* data = FormatIgnoreList(paths, count, &size);
+    if (!data)
+        return;
+    // Write everything aside first, so that a full disk or a crash can never
+    // leave a cut-off list in place of the old one.
+    const bool written = WriteWholeFile(temp, data, size);
+    free(data);
+    if (!written || !MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        DeleteFileA(temp);
+}
+
+void FreeIgnoreList() { ClearIgnoreList(g_app.ignore); }
+
+bool IsIgnoredWindow(HWND window)
+{
+    if (g_app.ignore.count == 0)
+        return false;
+    char path[MAX_PATH];
+    return GetWindowProcessImagePath(window, path) == 1 && IgnoreListContains(g_app.ignore, path);
+}

@@ -1,0 +1,85 @@
+// Finding a window's executable through each of the system's routes.
+#include <doctest/doctest.h>
+
+#include <string>
+
+#include "config/process_image_path.h"
+#include "test_windows.h"
+
+namespace {
+bool IsNtFamily()
+{
+    OSVERSIONINFOA v = {};
+    v.dwOSVersionInfoSize = sizeof v;
+    return GetVersionExA(&v) && v.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+std::string EndOf(const std::string& path)
+{
+    const size_t slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+}
+
+TEST_CASE("the executable of another process's window, by every route")
+{
+    TestWindows windows;
+    REQUIRE(windows.Start("lookup:200,200,50,50", "lookup"));
+    HWND w = Find("lookup");
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char path[MAX_PATH];
+
+    if (IsNtFamily()) {
+        REQUIRE(GetWindowProcessImagePath(w, path) == 1);
+        CHECK(std::string(path) == TestWinPath());
+        char other[MAX_PATH];
+        REQUIRE(ImagePathFromModuleList(pid, other) == 1);
+        CHECK(std::string(other) == TestWinPath());
+        // The route taken when the module list is refused (64-bit or elevated processes).
+        REQUIRE(ImagePathFromImageQuery(pid, other) == 1);
+        CHECK(std::string(other) == TestWinPath());
+    } else {
+        REQUIRE(GetWindowProcessImagePath(w, path) == 1);
+        CHECK(EndOf(path) == "testwin.exe");
+    }
+    REQUIRE(ImagePathFromProcessSnapshot(pid, path) == 1);
+    CHECK(EndOf(path) == "testwin.exe");
+}
+
+TEST_CASE("this program's own window is looked up like any other")
+{
+    HWND own = CreateWindowExA(0, "STATIC", "own", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    REQUIRE(own);
+    char path[MAX_PATH];
+    REQUIRE(GetWindowProcessImagePath(own, path) == 1);
+    if (IsNtFamily())
+        CHECK(std::string(path) == BesideExe("sashlet_win32_tests.exe"));
+    else
+        CHECK(EndOf(path) == "sashlet_win32_tests.exe");
+    DestroyWindow(own);
+}
+
+TEST_CASE("a window that no longer exists has no executable")
+{
+    TestWindows windows;
+    REQUIRE(windows.Start("gone:200,200,50,50", "gone"));
+    HWND w = Find("gone");
+    windows.Stop();
+    char path[MAX_PATH];
+    CHECK(GetWindowProcessImagePath(w, path) == 0);
+    CHECK(GetWindowProcessImagePath(nullptr, path) == 0);
+    CHECK(ImagePathFromProcessSnapshot(0x7FFFFFF0, path) == 0);
+    CHECK(ImagePathFromModuleList(0x7FFFFFF0, path) == 0);
+    CHECK(ImagePathFromImageQuery(0x7FFFFFF0, path) == 0);
+}
+
+TEST_CASE("the platform family decides the route" * doctest::test_suite("platform"))
+{
+    OSVERSIONINFOA v = {};
+    v.dwOSVersionInfoSize = sizeof v;
+    REQUIRE(GetVersionExA(&v));
+    const char* expected = getenv("SASHLET_EXPECT_PLATFORM");
+    if (expected)
+        CHECK(v.dwPlatformId == static_cast<DWORD>(atoi(expected)));
+}
