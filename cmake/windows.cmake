@@ -18,10 +18,12 @@ add_library(sashlet_win32 STATIC
     src/app/exe_directory.cpp
     src/bars/bar_layout.cpp
     src/bars/bar_window.cpp
+    src/bars/wipe_controller.cpp
     src/bars/wipe_engine.cpp
     src/config/ignore_list_store.cpp
     src/config/process_image_path.cpp
     src/config/settings_store.cpp
+    src/options/options_sheet.cpp
 )
 target_compile_options(sashlet_win32 PRIVATE ${win_flags})
 target_link_libraries(sashlet_win32 PUBLIC sashlet_core user32 gdi32 comctl32 comdlg32 shlwapi)
@@ -45,7 +47,7 @@ else()
 endif()
 set(rc_files res/sashlet.rc)
 set_source_files_properties(${rc_files} PROPERTIES
-    OBJECT_DEPENDS "${images};${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/sashlet.manifest")
+    OBJECT_DEPENDS "${images};${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/sashlet.manifest;${CMAKE_SOURCE_DIR}/res/sashlet_en.rc;${CMAKE_SOURCE_DIR}/res/sashlet_ja.rc")
 
 add_executable(Sashlet WIN32 src/app/main.cpp ${rc_files})
 add_dependencies(Sashlet sashlet_images)

@@ -15,6 +15,7 @@ struct AppState {
     UiLanguage language;
     HWND mainWindow;
     HWND bars[EdgeCount];
+    HCURSOR barCursors[EdgeCount];  // loaded once, on first use
     Settings settings;
     HBRUSH barBrush;
     COLORREF pendingColour;

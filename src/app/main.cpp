@@ -6,6 +6,7 @@
 
 #include "../bars/bar_layout.h"
 #include "../bars/bar_window.h"
+#include "../bars/wipe_controller.h"
 #include "../bars/wipe_engine.h"
 #include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
@@ -77,6 +78,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     CreateWindows();
     LoadSettings();
     ApplyBarLayout();
+    RestoreAll();
     for (HWND bar : g_app.bars)
         UpdateWindow(bar);
 

@@ -1,22 +1,124 @@
 #include "bar_window.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
+#include "../../res/resource.h"
+#include "../app/app_state.h"
+#include "../options/options_sheet.h"
 #include "bar_layout.h"
+#include "wipe_controller.h"
+#include "wipe_engine.h"
+
+static const UINT kDragHoverPeriod = 200;
+
+// Each bar's cursor points the way its wipe pushes. Loaded once: LoadImage
+// hands out a new cursor object on every call.
+static void SetBarCursor(Edge edge)
+{
+    static const WORD kCursorIds[EdgeCount] = {IDC_PUSH_RIGHT, IDC_PUSH_LEFT, IDC_PUSH_DOWN, IDC_PUSH_UP};
+    HCURSOR& cursor = g_app.barCursors[edge];
+    if (!cursor)
+        cursor = static_cast<HCURSOR>(
+            LoadImageA(g_app.instance, MAKEINTRESOURCEA(kCursorIds[edge]), IMAGE_CURSOR, 16, 16, LR_DEFAULTCOLOR));
+    SetCursor(cursor);
+}
+
+static void AskForLeaveNotice(HWND window)
+{
+    TRACKMOUSEEVENT tme = {};
+    tme.cbSize = sizeof tme;
+    tme.dwFlags = TME_LEAVE;
+    tme.hwndTrack = window;
+    tme.dwHoverTime = 0;
+    _TrackMouseEvent(&tme);
+}
 
 // Any window of the class receiving WM_DESTROY ends the program: this is both
 // the Close command and the way a newer copy takes over.
 static void OnDestroy(HWND) { PostQuitMessage(0); }
 
+static void OnCommand(HWND window, int id, HWND, UINT)
+{
+    switch (id) {
+    case IDM_OPTIONS:
+        ShowOptionsSheet();
+        break;
+    case IDM_CLOSE:
+        OnDestroy(window);
+        break;
+    }
+}
+
+static void OnMouseMove(HWND window, int, int, UINT)
+{
+    Edge edge;
+    if (BarEdge(window, &edge))
+        SetBarCursor(edge);
+    AskForLeaveNotice(window);
+    KillTimer(g_app.mainWindow, TIMER_DRAG_HOVER);
+}
+
+static void OnMouseLeave(HWND)
+{
+    SetTimer(g_app.mainWindow, TIMER_DRAG_HOVER, kDragHoverPeriod, DragHoverPoll);
+    KillTimer(g_app.mainWindow, TIMER_DRAG_CONFIRM);
+}
+
+static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
+{
+    Edge edge;
+    const bool isBar = BarEdge(window, &edge);
+    if (doubleClick) {
+        ResetMovedWindowCount();
+        if (isBar)
+            WipeFromEdge(window, WipeDistance());
+        return;
+    }
+    if (isBar)
+        SetBarCursor(edge);
+    // Let the system move the bar as if its caption were grabbed; its modal
+    // loop reports WM_MOVING for each step and WM_EXITSIZEMOVE on release.
+    SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+static void OnRButtonUp(HWND window, int x, int y, UINT)
+{
+    HMENU menu = LoadMenuA(g_app.instance, MAKEINTRESOURCEA(g_app.language == LanguageJapanese ? IDM_CONTEXT_JAPANESE
+                                                                                               : IDM_CONTEXT_ENGLISH));
+    if (!menu)
+        return;
+    POINT pt = {x, y};
+    ClientToScreen(window, &pt);
+    TrackPopupMenu(GetSubMenu(menu, 0), TPM_VCENTERALIGN, pt.x, pt.y, 0, window, nullptr);
+    DestroyMenu(menu);
+}
+
+static void OnExitSizeMove(HWND window)
+{
+    Edge edge;
+    if (BarEdge(window, &edge))
+        WipeToBar(window);
+}
+
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_DESTROY:
-        OnDestroy(window);
+        HANDLE_MSG(window, WM_COMMAND, OnCommand);
+        HANDLE_MSG(window, WM_DESTROY, OnDestroy);
+        HANDLE_MSG(window, WM_MOUSEMOVE, OnMouseMove);
+        HANDLE_MSG(window, WM_LBUTTONDOWN, OnLButtonDown);
+        HANDLE_MSG(window, WM_LBUTTONDBLCLK, OnLButtonDown);
+        HANDLE_MSG(window, WM_RBUTTONUP, OnRButtonUp);
+    case WM_MOUSELEAVE:
+        OnMouseLeave(window);
         return 0;
     case WM_MOVING:
         ConstrainBarDrag(window, reinterpret_cast<RECT*>(lParam));
         return TRUE;
+    case WM_EXITSIZEMOVE:
+        OnExitSizeMove(window);
+        return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
 }

@@ -126,6 +126,7 @@ class Session:
         if not os.path.exists(exe):
             shutil.copy(EXE, exe)
         p = self.wine(exe)
+        self.sashlet = p
         if wait_for_bars:
             wait_until(lambda: p.poll() is None and any(w.visible for w in self.bars()), 30,
                        message='a visible bar')
@@ -199,3 +200,8 @@ class SessionTest(unittest.TestCase):
         if size:
             self.assertEqual(w.size, size)
         return w
+
+
+def windows_path(unix_path):
+    """The path a Windows program started from a Unix folder reports for itself."""
+    return 'Z:' + os.path.abspath(unix_path).replace('/', '\\')

@@ -1,0 +1,103 @@
+#include "wipe_controller.h"
+
+#include "../../res/resource.h"
+#include "../app/app_state.h"
+#include "../config/ignore_list_store.h"
+#include "bar_layout.h"
+#include "wipe_engine.h"
+
+static const UINT kDragHoverPeriod = 200;
+static const UINT kDragConfirmPeriod = 300;
+static const UINT kRestoreWatchPeriod = 100;
+
+int WipeDistance() { return GetSystemMetrics(SM_CXICONSPACING) * g_app.settings.openWidth; }
+
+static void StartRestoreWatch(HWND bar, Edge edge)
+{
+    SetTimer(bar, TIMER_WATCH_LEFT + edge, kRestoreWatchPeriod, RestoreWatch);
+}
+
+void WipeFromEdge(HWND bar, int distance)
+{
+    Edge edge;
+    if (!BarEdge(bar, &edge))
+        return;
+    // Without SWP_NOACTIVATE the bar also comes to the front, which the
+    // restore watch counts as "still wiping".
+    const Point corner = BarWipedPosition(edge, distance);
+    SetWindowPos(bar, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE);
+    PushWindowsFromEdge(edge, WipeLine(edge, g_app.screen, distance));
+    StartRestoreWatch(bar, edge);
+}
+
+void WipeToBar(HWND bar)
+{
+    Edge edge;
+    RECT rc;
+    if (!BarEdge(bar, &edge) || !GetWindowRect(bar, &rc))
+        return;
+    PushWindowsFromEdge(edge, BarInnerSide(edge, Rect{rc.left, rc.top, rc.right, rc.bottom}));
+    StartRestoreWatch(bar, edge);
+}
+
+void RestoreAll()
+{
+    MoveBarsHome();
+    RestoreMovedWindows();
+    SetTimer(g_app.mainWindow, TIMER_DRAG_HOVER, kDragHoverPeriod, DragHoverPoll);
+}
+
+HWND HitTestBars()
+{
+    POINT pt;
+    if (!GetCursorPos(&pt))
+        return nullptr;
+    // A bar that was never shown keeps its empty creation rectangle and so never answers HTCLIENT.
+    for (HWND bar : g_app.bars)
+        if (SendMessageA(bar, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT)
+            return bar;
+    return nullptr;
+}
+
+// Dragging something with either button shows up only as a held button:
+// the drag's owner keeps the mouse, so the bar gets no messages.
+static bool ButtonHeld()
+{
+    return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) || (GetAsyncKeyState(VK_RBUTTON) & 0x8000);
+}
+
+void CALLBACK DragHoverPoll(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!ButtonHeld())
+        return;
+    HWND bar = HitTestBars();
+    if (!bar || !SetForegroundWindow(bar))
+        return;
+    KillTimer(g_app.mainWindow, TIMER_DRAG_HOVER);
+    SetTimer(g_app.mainWindow, TIMER_DRAG_CONFIRM, kDragConfirmPeriod, DragConfirm);
+}
+
+void CALLBACK DragConfirm(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!ButtonHeld())
+        return;
+    HWND bar = HitTestBars();
+    if (!bar) {
+        KillTimer(g_app.mainWindow, TIMER_DRAG_CONFIRM);
+        return;
+    }
+    if (!SetForegroundWindow(bar))
+        return;
+    WipeFromEdge(bar, WipeDistance());
+    KillTimer(g_app.mainWindow, TIMER_DRAG_CONFIRM);
+}
+
+void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
+{
+    HWND front = GetForegroundWindow();
+    HWND desktop = FindWindowA("Progman", "Program Manager");
+    if (front && front != desktop && front != bar && !IsIgnoredWindow(front)) {
+        RestoreAll();
+        KillTimer(bar, id);
+    }
+}

@@ -1,0 +1,3 @@
+#include "options_sheet.h"
+
+void ShowOptionsSheet() {}
