@@ -23,7 +23,10 @@ add_library(sashlet_win32 STATIC
     src/config/ignore_list_store.cpp
     src/config/process_image_path.cpp
     src/config/settings_store.cpp
+    src/options/ignore_page.cpp
+    src/options/options_page.cpp
     src/options/options_sheet.cpp
+    src/options/ui_texts.cpp
 )
 target_compile_options(sashlet_win32 PRIVATE ${win_flags})
 target_link_libraries(sashlet_win32 PUBLIC sashlet_core user32 gdi32 comctl32 comdlg32 shlwapi)

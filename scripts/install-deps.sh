@@ -4,7 +4,7 @@
 set -eu
 pkgs=(cmake make g++ clang doctest-dev
       g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
-      wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic
+      wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine
       python3 locales)
 missing=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

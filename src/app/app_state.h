@@ -20,6 +20,7 @@ struct AppState {
     HBRUSH barBrush;
     COLORREF pendingColour;
     HBRUSH swatchBrush;
+    HWND optionsSheet;  // the open options sheet, or none
     MovedWindowTable moved;
     IgnoreList ignore;
 };

@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include <cstdio>
+#include <cstring>
 
 const SettingsField kSettingsFields[] = {
     {"Left", &Settings::left, 1, RuleNone, 0, 0},
@@ -95,16 +95,38 @@ void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s)
     ParseColor(color, s);
 }
 
+int FormatDecimal(int value, char* out)
+{
+    char digits[10];
+    int n = 0;
+    uint32_t v = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+    do {
+        digits[n++] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    } while (v);
+    int len = 0;
+    if (value < 0)
+        out[len++] = '-';
+    while (n)
+        out[len++] = digits[--n];
+    out[len] = '\0';
+    return len;
+}
+
 void WriteSettings(const ProfileStore& store, const Settings& s)
 {
     // Room for "%d,%d,%d" of three 32-bit integers and the terminator.
     char text[40];
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
-        snprintf(text, sizeof text, "%d", s.*f.field);
+        FormatDecimal(s.*f.field, text);
         store.writeString(store.context, f.key, text);
     }
-    snprintf(text, sizeof text, "%d,%d,%d", s.red, s.green, s.blue);
+    int len = FormatDecimal(s.red, text);
+    text[len++] = ',';
+    len += FormatDecimal(s.green, text + len);
+    text[len++] = ',';
+    FormatDecimal(s.blue, text + len);
     store.writeString(store.context, kColorKey, text);
 }
 
@@ -112,7 +134,11 @@ static int AbsentReadInt(void*, const char*, int def) { return def; }
 
 static void AbsentReadString(void*, const char*, const char* def, char* out, int size)
 {
-    snprintf(out, static_cast<size_t>(size), "%s", def);
+    if (size <= 0)
+        return;
+    const size_t n = strnlen(def, static_cast<size_t>(size) - 1);
+    memcpy(out, def, n);
+    out[n] = '\0';
 }
 
 static void AbsentWriteString(void*, const char*, const char*) {}

@@ -57,5 +57,9 @@ struct ProfileStore {
 void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s);
 void WriteSettings(const ProfileStore& store, const Settings& s);
 
+// Writes `value` as "%d" would, into at least 12 bytes; returns the length.
+// The program needs no other formatting, so it carries no printf.
+int FormatDecimal(int value, char* out);
+
 // A profile store that holds no file: every read yields its default, writes go nowhere.
 ProfileStore AbsentProfileStore();

@@ -4,7 +4,6 @@ Each Session owns one X display, one Wine prefix (copied from a template) and
 one folder that holds the program and its files. Everything it starts it ends
 by PID, or through that prefix's own wineserver.
 """
-import fcntl
 import os
 import shutil
 import subprocess
@@ -20,6 +19,7 @@ WINE_DIR = os.environ.get('SASHLET_WINE_DIR', '/tmp/sashlet-wine')
 ARTIFACTS = os.environ.get('SASHLET_ARTIFACTS', '/tmp/sashlet-artifacts')
 WINE = '/usr/lib/wine/wine64' if ARCH == 'win64' else '/usr/lib/wine/wine'
 SCREEN = (1024, 768)
+WINE_SH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wine.sh')
 
 
 def wait_until(condition, timeout=10.0, interval=0.05, message='condition'):
@@ -42,16 +42,13 @@ def base_env(prefix, display):
 
 
 def template_prefix(display):
-    """A prefix made once per build and only ever copied afterwards."""
+    """A prefix made once per build (scripts/wine.sh makes it, under a lock) and only ever copied."""
     template = os.path.join(WINE_DIR, 'template')
-    os.makedirs(WINE_DIR, exist_ok=True)
-    with open(template + '.lock', 'w') as lock:
-        fcntl.flock(lock, fcntl.LOCK_EX)
-        if not os.path.exists(os.path.join(template, 'system.reg')):
-            env = base_env(template, display)
-            subprocess.run([WINE, 'wineboot', '-i'], env=env, stdout=subprocess.DEVNULL,
-                           stderr=subprocess.DEVNULL, timeout=300)
-            subprocess.run(['wineserver', '-w'], env=env, timeout=120)
+    if not os.path.exists(os.path.join(template, 'system.reg')):
+        env = base_env(template, display)
+        subprocess.run([WINE_SH, template, ARCH, 'reg', 'query', 'HKCU\\Software\\Wine'], env=env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600)
+        subprocess.run(['wineserver', '-w'], env=env, timeout=120)
     return template
 
 

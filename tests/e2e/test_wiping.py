@@ -122,8 +122,10 @@ class DragHoverTest(SessionTest):
         self.s.xdotool('mousemove', 1, 700)
         for _ in range(4):
             self.assertEqual(self.s.find('a').left, 10)
-        # Press on another window, carry the item onto the bar and hold it there.
-        self.s.xdotool('mousemove', 400, 400, 'mousedown', 1)
+        # Press on another window, carry the item onto the bar and hold it there,
+        # at a person's pace: Wine notices the pointer leaving a window by
+        # polling, so a leave shorter than its poll period goes unseen.
+        self.s.xdotool('mousemove', 400, 400, 'mousedown', 1, 'sleep', 0.6)
         self.s.xdotool('mousemove', 200, 600, 'mousemove', 1, 700)
         try:
             self.assertWindowAt('SashletLeft', 150, 0)

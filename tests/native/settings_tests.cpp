@@ -1,6 +1,7 @@
 #include <doctest/doctest.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -209,4 +210,15 @@ TEST_CASE("saving writes the nine keys in order without applying rules")
     CHECK(back.red == 300);
     CHECK(back.green == -1);
     CHECK(back.blue == -2147483647 - 1);
+}
+
+TEST_CASE("numbers are written as decimal text, extremes included")
+{
+    char text[12];
+    for (int v : {0, 7, -7, 10, 255, -1000, 2147483647, -2147483647 - 1}) {
+        CAPTURE(v);
+        const int len = FormatDecimal(v, text);
+        CHECK(std::string(text) == std::to_string(v));
+        CHECK(len == static_cast<int>(std::to_string(v).size()));
+    }
 }

@@ -5,9 +5,11 @@
 //   probe destroy TITLE           sends WM_DESTROY to it
 //   probe activate TITLE          makes it the foreground window
 //   probe foreground              the line of the foreground window
+//   probe font FACE POINTS        the face, height and average width the system gives that font
 // A line reads: title|visible|left top right bottom|opacity  (opacity -1: not layered)
 #include <windows.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 static void PrintWindow(HWND w)
@@ -43,6 +45,21 @@ int main(int argc, char** argv)
     if (strcmp(cmd, "windows") == 0 && argc == 3) {
         g_class = argv[2];
         EnumWindows(PrintIfClass, 0);
+        return 0;
+    }
+    if (strcmp(cmd, "font") == 0 && argc == 4) {
+        HDC dc = GetDC(nullptr);
+        HFONT font = CreateFontA(-MulDiv(atoi(argv[3]), GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
+                                 0, DEFAULT_CHARSET, 0, 0, 0, 0, argv[2]);
+        HGDIOBJ old = SelectObject(dc, font);
+        char face[64] = "";
+        GetTextFaceA(dc, sizeof face, face);
+        TEXTMETRICA tm = {};
+        GetTextMetricsA(dc, &tm);
+        printf("%s|%ld|%ld\n", face, tm.tmHeight, tm.tmAveCharWidth);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(nullptr, dc);
         return 0;
     }
     if (strcmp(cmd, "foreground") == 0) {

@@ -2,6 +2,7 @@
 //   testwin SPEC...   each SPEC is TITLE:LEFT,TOP,WIDTH,HEIGHT[:OPTION...]
 // Options: hidden (created without WS_VISIBLE), progman (class "Progman", so it
 // stands in for the desktop's "Program Manager" window), minimized.
+// A press on a window holds the mouse until release, as a drag-and-drop source does.
 // A spec "many:N:LEFT,TOP,WIDTH,HEIGHT" makes N windows titled many0..many(N-1).
 // The process runs until it is killed or one of its windows gets WM_CLOSE.
 #include <windows.h>
@@ -9,10 +10,21 @@
 #include <cstdlib>
 #include <cstring>
 
+// A press starts what a drag source does: it keeps the mouse until release,
+// so windows it passes over get no mouse messages.
 static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 {
-    if (msg == WM_CLOSE) {
+    switch (msg) {
+    case WM_CLOSE:
         PostQuitMessage(0);
+        return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        SetCapture(w);
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        ReleaseCapture();
         return 0;
     }
     return DefWindowProcA(w, msg, wp, lp);

@@ -1,0 +1,139 @@
+#include "ignore_page.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "../../res/resource.h"
+#include "../app/app_state.h"
+#include "../config/ignore_list_store.h"
+#include "ui_texts.h"
+
+static HWND ListOf(HWND page) { return GetDlgItem(page, IDC_IGNORE_LIST); }
+
+static void InsertRow(HWND list, int index, const char* text)
+{
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.iSubItem = 0;
+    item.pszText = const_cast<char*>(text);
+    SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+static int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+static BOOL OnInitDialog(HWND page, HWND, LPARAM)
+{
+    HWND list = ListOf(page);
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = 345;
+    column.pszText = const_cast<char*>(CurrentUiTexts().ignoreColumn);
+    column.iSubItem = 0;
+    SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    for (int i = 0; i < g_app.ignore.count; ++i)
+        InsertRow(list, i, g_app.ignore.entries[i]);
+    return TRUE;
+}
+
+static void OnAdd(HWND page)
+{
+    const UiTexts& texts = CurrentUiTexts();
+    char path[MAX_PATH + 1] = {};
+    OPENFILENAMEA ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = page;
+    ofn.lpstrFilter = texts.openFilter;
+    ofn.nFilterIndex = 0;
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = texts.openTitle;
+    ofn.Flags = OFN_FILEMUSTEXIST;
+    ofn.lpstrDefExt = "exe";
+    if (GetOpenFileNameA(&ofn) != 1)
+        return;
+    // Ignoring itself would be meaningless; the check is exact, so another
+    // spelling of the same file gets through.
+    char self[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, self, sizeof self);
+    if (n > 0 && n < sizeof self && strcmp(path, self) == 0) {
+        MessageBoxA(page, texts.cannotIgnoreSelf, kMessageCaption, MB_ICONERROR);
+        return;
+    }
+    HWND list = ListOf(page);
+    InsertRow(list, RowCount(list), path);
+}
+
+// Removes the first selected row; with several selected, each press removes one more.
+static void OnDelete(HWND page)
+{
+    HWND list = ListOf(page);
+    const int n = RowCount(list);
+    for (int i = 0; i < n; ++i) {
+        if (SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(i), LVIS_SELECTED)) {
+            SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(i), 0);
+            return;
+        }
+    }
+}
+
+static void OnCommand(HWND page, int id, HWND, UINT code)
+{
+    if (code != 0)
+        return;
+    if (id == IDC_IGNORE_ADD)
+        OnAdd(page);
+    else if (id == IDC_IGNORE_DELETE)
+        OnDelete(page);
+}
+
+static void OnApply(HWND page)
+{
+    HWND list = ListOf(page);
+    const int n = RowCount(list);
+    char* rows = static_cast<char*>(malloc(static_cast<size_t>(n > 0 ? n : 1) * MAX_PATH));
+    const char** paths = static_cast<const char**>(malloc(sizeof(char*) * static_cast<size_t>(n > 0 ? n : 1)));
+    if (!rows || !paths) {
+        free(rows);
+        free(paths);
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        char* text = rows + static_cast<size_t>(i) * MAX_PATH;
+        text[0] = '\0';
+        LVITEMA item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.iSubItem = 0;
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        paths[i] = text;
+    }
+    SaveIgnoreList(paths, n);
+    LoadIgnoreList();
+    free(rows);
+    free(paths);
+}
+
+INT_PTR CALLBACK IgnorePageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return OnInitDialog(page, reinterpret_cast<HWND>(wParam), lParam);
+    case WM_COMMAND:
+        OnCommand(page, GET_WM_COMMAND_ID(wParam, lParam), GET_WM_COMMAND_HWND(wParam, lParam),
+                  GET_WM_COMMAND_CMD(wParam, lParam));
+        return FALSE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<NMHDR*>(lParam)->code == PSN_APPLY)
+            OnApply(page);
+        return FALSE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,14 @@
+#include "ui_texts.h"
+
+// Stored as code page 932 bytes: the build compiles string literals for that code page.
+static const char kEnglishFilter[] = "execute file(*.exe)\0*.exe\0All Files(*.*)\0*.*\0";
+static const char kJapaneseFilter[] = "実行ファイル(*.exe)\0*.exe\0All Files(*.*)\0*.*\0";
+
+static const UiTexts kTexts[] = {
+    {"Check edges more than one.", "Application path to ignore", "select ignore application", kEnglishFilter,
+     sizeof kEnglishFilter, "Sashlet is not added to ignore list"},
+    {"場所は上下左右のどれかにチェックを入れてください", "除外アプリのパス", "除外ファイル選択", kJapaneseFilter,
+     sizeof kJapaneseFilter, "Sashlet自身は除外できません。"},
+};
+
+const UiTexts& CurrentUiTexts() { return kTexts[g_app.language == LanguageJapanese ? 1 : 0]; }
