@@ -27,6 +27,8 @@ target_link_options(probe PRIVATE ${test_link_options})
 
 add_executable(sashlet_win32_tests
     tests/win32/main.cpp
+    tests/win32/options_page_tests.cpp
+    res/sashlet.rc
     tests/win32/ignore_list_store_tests.cpp
     tests/win32/process_image_path_tests.cpp
     tests/win32/settings_store_tests.cpp
@@ -37,6 +39,7 @@ target_compile_options(sashlet_win32_tests PRIVATE -finput-charset=UTF-8 -fexec-
 # The MinGW threads model here has no std::mutex; the tests run on one thread.
 target_compile_definitions(sashlet_win32_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
 target_link_libraries(sashlet_win32_tests PRIVATE sashlet_win32)
+add_dependencies(sashlet_win32_tests sashlet_images)
 target_link_options(sashlet_win32_tests PRIVATE ${test_link_options})
 add_test(NAME win32 COMMAND sashlet_win32_tests)
 

@@ -6,6 +6,8 @@
 //   probe activate TITLE          makes it the foreground window
 //   probe foreground              the line of the foreground window
 //   probe font FACE POINTS        the face, height and average width the system gives that font
+//   probe sheet                   every control of the open property sheet: id|class|visible|rect|text
+//   probe box                     caption|text of the open message box
 // A line reads: title|visible|left top right bottom|opacity  (opacity -1: not layered)
 #include <windows.h>
 #include <cstdio>
@@ -37,6 +39,47 @@ static BOOL CALLBACK PrintIfClass(HWND w, LPARAM)
     return TRUE;
 }
 
+struct Search {
+    bool wantBox;
+    HWND found;
+};
+
+// Property sheets and message boxes are both dialogs; a message box has the
+// static 0xFFFF, a sheet has a tab control.
+static BOOL CALLBACK FindDialog(HWND w, LPARAM param)
+{
+    Search& search = *reinterpret_cast<Search*>(param);
+    char cls[32];
+    if (!IsWindowVisible(w) || !GetClassNameA(w, cls, sizeof cls) || strcmp(cls, "#32770") != 0)
+        return TRUE;
+    const bool isBox = GetDlgItem(w, 0xFFFF) != nullptr;
+    const bool isSheet = FindWindowExA(w, nullptr, "SysTabControl32", nullptr) != nullptr;
+    if ((search.wantBox && isBox) || (!search.wantBox && isSheet)) {
+        search.found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static HWND FindDialogWindow(bool wantBox)
+{
+    Search search = {wantBox, nullptr};
+    EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+static BOOL CALLBACK PrintControl(HWND w, LPARAM)
+{
+    char cls[64] = "", text[256] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    GetWindowTextA(w, text, sizeof text);
+    RECT r = {};
+    GetWindowRect(w, &r);
+    printf("%d|%s|%d|%ld %ld %ld %ld|%s\n", GetDlgCtrlID(w), cls, IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right,
+           r.bottom, text);
+    return TRUE;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2)
@@ -60,6 +103,22 @@ int main(int argc, char** argv)
         SelectObject(dc, old);
         DeleteObject(font);
         ReleaseDC(nullptr, dc);
+        return 0;
+    }
+    if (strcmp(cmd, "sheet") == 0 || strcmp(cmd, "box") == 0) {
+        const bool box = strcmp(cmd, "box") == 0;
+        HWND w = FindDialogWindow(box);
+        if (!w)
+            return 1;
+        if (box) {
+            char caption[128] = "", text[512] = "";
+            GetWindowTextA(w, caption, sizeof caption);
+            GetDlgItemTextA(w, 0xFFFF, text, sizeof text);
+            printf("%s|%s\n", caption, text);
+        } else {
+            PrintWindow(w);
+            EnumChildWindows(w, PrintControl, 0);
+        }
         return 0;
     }
     if (strcmp(cmd, "foreground") == 0) {

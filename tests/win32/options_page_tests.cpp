@@ -1,0 +1,202 @@
+// The Options and Ignore pages against real dialog controls: what they show
+// for stored values, and what pressing OK writes.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <doctest/doctest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/app_state.h"
+#include "config/ignore_list_store.h"
+#include "options/ignore_page.h"
+#include "options/options_page.h"
+#include "resource.h"
+#include "test_files.h"
+
+namespace {
+const std::string kIni = BesideExe("Sashlet.ini");
+const std::string kList = BesideExe("ignore.lst");
+
+// Answers the first message box the page shows, remembering its text.
+std::string g_boxText;
+int g_boxCount;
+
+BOOL CALLBACK FindBox(HWND w, LPARAM found)
+{
+    char cls[32];
+    GetClassNameA(w, cls, sizeof cls);
+    if (strcmp(cls, "#32770") == 0 && IsWindowVisible(w) && GetDlgItem(w, 0xFFFF)) {
+        *reinterpret_cast<HWND*>(found) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
+    if (!box)
+        return;
+    char text[256] = "", caption[64] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    GetWindowTextA(box, caption, sizeof caption);
+    g_boxText = std::string(caption) + "|" + text;
+    ++g_boxCount;
+    KillTimer(nullptr, id);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+struct PageFixture {
+    HWND parent = nullptr;
+    HWND page = nullptr;
+
+    PageFixture()
+    {
+        RemoveFile(kIni);
+        RemoveFile(kList);
+        g_app.instance = GetModuleHandleA(nullptr);
+        g_app.screen = ScreenSize{1024, 768};
+        g_app.language = LanguageEnglish;
+        for (HWND& bar : g_app.bars)
+            bar = nullptr;
+        g_app.settings = Settings{1, 0, 0, 0, 2, 0, 255, 255, 0, 0, 2};
+        g_boxText.clear();
+        g_boxCount = 0;
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        parent = CreateWindowExA(0, "STATIC", "sheet", WS_POPUP, 0, 0, 600, 400, nullptr, nullptr, nullptr, nullptr);
+    }
+
+    ~PageFixture()
+    {
+        if (page)
+            DestroyWindow(page);
+        DestroyWindow(parent);
+        FreeIgnoreList();
+        RemoveFile(kIni);
+        RemoveFile(kList);
+    }
+
+    void Open(int templateId, DLGPROC proc)
+    {
+        page = CreateDialogParamA(g_app.instance, MAKEINTRESOURCEA(templateId), parent, proc, 0);
+        REQUIRE(page != nullptr);
+    }
+
+    std::string Text(int id)
+    {
+        char text[64] = "";
+        GetDlgItemTextA(page, id, text, sizeof text);
+        return text;
+    }
+
+    LONG_PTR Apply()
+    {
+        PSHNOTIFY n = {};
+        n.hdr.hwndFrom = parent;
+        n.hdr.code = PSN_APPLY;
+        SetTimer(nullptr, 0, 50, AnswerBox);
+        const LRESULT handled = SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
+        return handled ? GetWindowLongPtrA(page, DWLP_MSGRESULT) : 0;
+    }
+
+    std::string Ini()
+    {
+        std::string bytes;
+        ReadFileBytes(kIni, bytes);
+        return bytes;
+    }
+};
+}
+
+TEST_CASE_FIXTURE(PageFixture, "the Options page shows stored values brought into the controls' ranges")
+{
+    g_app.settings = Settings{5, 0, 1, 0, 3, 40, 300, -1, 0, 384, 50};
+    Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
+    CHECK(Text(IDC_WIDTH_EDIT) == "3");
+    CHECK(Text(IDC_ALPHA_EDIT) == "40");
+    CHECK(Text(IDC_OFFSET_EDIT) == "383");
+    CHECK(Text(IDC_OPEN_WIDTH_EDIT) == "10");
+    CHECK(IsDlgButtonChecked(page, IDC_LEFT_CHECK) == BST_CHECKED);
+    CHECK(IsDlgButtonChecked(page, IDC_RIGHT_CHECK) == BST_UNCHECKED);
+    CHECK(IsDlgButtonChecked(page, IDC_TOP_CHECK) == BST_CHECKED);
+    CHECK(g_app.pendingColour == RGB(44, 255, 0));
+
+    CHECK(Apply() == 0);
+    CHECK(g_boxCount == 0);
+    const std::string ini = Ini();
+    for (const char* line : {"Left=1", "Right=0", "Top=1", "Bottom=0", "Width=3", "Alpha=40", "Offset=383",
+                             "OpenWidth=10", "Color=44,255,0"}) {
+        CAPTURE(line);
+        CHECK(ini.find(line) != std::string::npos);
+    }
+    // What was written went back through the load rules.
+    CHECK(g_app.settings.offset == 383);
+    CHECK(g_app.settings.red == 44);
+}
+
+TEST_CASE_FIXTURE(PageFixture, "a negative value read from the file shows, and is stored, clamped")
+{
+    g_app.settings.openWidth = -1;
+    g_app.settings.width = 1;
+    Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
+    CHECK(Text(IDC_OPEN_WIDTH_EDIT) == "0");
+    CHECK(Apply() == 0);
+    CHECK(Ini().find("OpenWidth=0") != std::string::npos);
+}
+
+TEST_CASE_FIXTURE(PageFixture, "OK with no edge checked is refused with a message and writes nothing")
+{
+    WriteFileBytes(kIni, "[Sashlet]\r\nWidth=4\r\n");
+    Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
+    CheckDlgButton(page, IDC_LEFT_CHECK, BST_UNCHECKED);
+    SendDlgItemMessageA(page, IDC_WIDTH_SPIN, UDM_SETPOS32, 0, 9);
+    const Settings before = g_app.settings;
+    CHECK(Apply() == PSNRET_INVALID_NOCHANGEPAGE);
+    CHECK(g_boxCount == 1);
+    CHECK(g_boxText == "Sashlet|Check edges more than one.");
+    CHECK(Ini() == "[Sashlet]\r\nWidth=4\r\n");
+    CHECK(g_app.settings.width == before.width);
+    CHECK(g_app.settings.left == before.left);
+}
+
+TEST_CASE_FIXTURE(PageFixture, "the Japanese page refuses in Japanese")
+{
+    g_app.language = LanguageJapanese;
+    Open(IDD_OPTIONS_JAPANESE, OptionsPageProc);
+    CheckDlgButton(page, IDC_LEFT_CHECK, BST_UNCHECKED);
+    CHECK(Apply() == PSNRET_INVALID_NOCHANGEPAGE);
+    CHECK(g_boxText == "Sashlet|場所は上下左右のどれかにチェックを入れてください");
+    CHECK_FALSE(FileExists(kIni));
+}
+
+TEST_CASE_FIXTURE(PageFixture, "the Ignore page lists, deletes and writes its rows")
+{
+    WriteFileBytes(kList, "C:\\a.exe\r\n\r\nC:\\b.exe\r\nC:\\c.exe\r\n");
+    LoadIgnoreList();
+    Open(IDD_IGNORE_ENGLISH, IgnorePageProc);
+    HWND list = GetDlgItem(page, IDC_IGNORE_LIST);
+    REQUIRE(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 4);
+
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_IGNORE_DELETE, 0), 0);  // nothing selected
+    CHECK(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 4);
+
+    // Three selected: one press removes only the topmost of them.
+    LVITEMA state = {};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    for (int i : {1, 2, 3})
+        SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&state));
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_IGNORE_DELETE, 0), 0);
+    CHECK(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 3);
+
+    CHECK(Apply() == 0);
+    std::string bytes;
+    REQUIRE(ReadFileBytes(kList, bytes));
+    CHECK(bytes == "C:\\a.exe\r\nC:\\b.exe\r\nC:\\c.exe\r\n");
+    REQUIRE(g_app.ignore.count == 3);
+    CHECK(std::string(g_app.ignore.entries[1]) == "C:\\b.exe");
+}
