@@ -19,3 +19,14 @@ add_executable(sashlet_native_tests
 target_include_directories(sashlet_native_tests PRIVATE ${DOCTEST_INCLUDE_DIR})
 target_link_libraries(sashlet_native_tests PRIVATE sashlet_core)
 add_test(NAME native COMMAND sashlet_native_tests)
+
+# Fuzzers (clang's libFuzzer) over the file readers, run for a bounded time by the tests.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    foreach(target fuzz_ignore_list fuzz_settings)
+        add_executable(${target} tests/fuzz/${target}.cpp
+            src/config/ignore_list.cpp src/config/settings.cpp src/bars/bar_geometry.cpp)
+        target_include_directories(${target} PRIVATE src)
+        target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+        target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+    endforeach()
+endif()

@@ -43,8 +43,17 @@ add_dependencies(sashlet_win32_tests sashlet_images)
 target_link_options(sashlet_win32_tests PRIVATE ${test_link_options})
 add_test(NAME win32 COMMAND sashlet_win32_tests)
 
-if(SASHLET_NATIVE_TEST_EXE)
-    add_test(NAME native COMMAND ${SASHLET_NATIVE_TEST_EXE})
+# The native build's unit tests and fuzzers join this one test run.
+if(SASHLET_NATIVE_DIR)
+    add_test(NAME native COMMAND ${SASHLET_NATIVE_DIR}/sashlet_native_tests)
+    foreach(fuzzer ignore_list settings)
+        set(work ${CMAKE_BINARY_DIR}/fuzz-work/${fuzzer})
+        file(MAKE_DIRECTORY ${work})
+        # New inputs go to the work folder; the checked-in corpus is only read.
+        add_test(NAME fuzz.${fuzzer}
+            COMMAND ${SASHLET_NATIVE_DIR}/fuzz_${fuzzer} -max_total_time=25 -rss_limit_mb=2048
+                    -artifact_prefix=${work}/ ${work} ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${fuzzer})
+    endforeach()
 endif()
 
 if(NOT SASHLET_SHIPPED_EXE)

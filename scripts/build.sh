@@ -6,7 +6,11 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 tests=OFF
-[ "${1:-}" = --tests ] && tests=ON
+test_option=()
+if [ "${1:-}" = --tests ]; then
+  tests=ON
+  test_option=(-DSASHLET_BUILD_TESTS=ON)
+fi
 log=$root/build/build.log
 mkdir -p "$root/build"
 : >"$log"
@@ -26,7 +30,7 @@ fi
 
 if "$root/scripts/can-run-32bit.sh"; then
   step cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" \
-    -DSASHLET_BUILD_TESTS=$tests -DSASHLET_NATIVE_TEST_EXE="$root/build/native/sashlet_native_tests"
+    "${test_option[@]}" -DSASHLET_NATIVE_DIR="$root/build/native"
   step cmake --build "$root/build/win32" -j2
   echo "$root/build/win32"
 else
@@ -34,7 +38,7 @@ else
   step cmake -S "$root" -B "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake"
   step cmake --build "$root/build/win32" -j2
   step cmake -S "$root" -B "$root/build/win64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DSASHLET_BUILD_TESTS=$tests -DSASHLET_NATIVE_TEST_EXE="$root/build/native/sashlet_native_tests" \
+    "${test_option[@]}" -DSASHLET_NATIVE_DIR="$root/build/native" \
     -DSASHLET_SHIPPED_EXE="$root/build/win32/Sashlet.exe"
   step cmake --build "$root/build/win64" -j2
   echo "$root/build/win64"

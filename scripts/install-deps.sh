@@ -2,7 +2,7 @@
 # Installs every Debian 12 package that building, running and testing Sashlet needs.
 # Only packages that are missing are installed, so a second run costs a few dpkg queries.
 set -eu
-pkgs=(cmake make g++ clang doctest-dev
+pkgs=(cmake make g++ clang libclang-rt-14-dev doctest-dev
       g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
       wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine
       python3 locales)

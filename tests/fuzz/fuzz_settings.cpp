@@ -1,0 +1,74 @@
+// Any text in the settings file loads into values that keep the load rules,
+// and what is then saved loads back to the same values.
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <string>
+
+#include "config/settings.h"
+
+namespace {
+struct Store {
+    std::map<std::string, std::string> values;
+};
+
+int ReadInt(void* c, const char* key, int def)
+{
+    auto& v = static_cast<Store*>(c)->values;
+    auto it = v.find(key);
+    return it == v.end() ? def : ProfileTextToInt(it->second.c_str());
+}
+
+void ReadString(void* c, const char* key, const char* def, char* out, int size)
+{
+    auto& v = static_cast<Store*>(c)->values;
+    auto it = v.find(key);
+    const std::string text = it == v.end() ? def : it->second;
+    const size_t n = text.size() < static_cast<size_t>(size - 1) ? text.size() : static_cast<size_t>(size - 1);
+    memcpy(out, text.data(), n);
+    out[n] = '\0';
+}
+
+void Write(void* c, const char* key, const char* value) { static_cast<Store*>(c)->values[key] = value; }
+
+// "Key=value" lines, as a hand-edited file might hold them.
+Store Parse(const uint8_t* data, size_t size)
+{
+    Store store;
+    std::string text(reinterpret_cast<const char*>(data), size);
+    size_t at = 0;
+    while (at <= text.size()) {
+        size_t end = text.find('\n', at);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = text.substr(at, end - at);
+        const size_t eq = line.find('=');
+        if (eq != std::string::npos)
+            store.values[line.substr(0, eq)] = line.substr(eq + 1).c_str();
+        at = end + 1;
+    }
+    return store;
+}
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size < 4)
+        return 0;
+    const ScreenSize screen{1 + (data[0] | (data[1] << 8)) % 8000, 1 + (data[2] | (data[3] << 8)) % 8000};
+    Store store = Parse(data + 4, size - 4);
+    const ProfileStore ps{&store, ReadInt, ReadString, Write};
+    Settings s{};
+    ReadSettings(ps, screen, s);
+    if (s.width < 1 || s.width > 10 || s.alpha < 0 || s.alpha > 100 || s.offset < 0 ||
+        s.offset > screen.width / 2 || s.offset > screen.height / 2)
+        abort();
+    Store saved;
+    WriteSettings(ProfileStore{&saved, ReadInt, ReadString, Write}, s);
+    Settings back{};
+    ReadSettings(ProfileStore{&saved, ReadInt, ReadString, Write}, screen, back);
+    if (memcmp(&s, &back, sizeof s) != 0)
+        abort();
+    return 0;
+}
