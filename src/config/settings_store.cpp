@@ -44,5 +44,11 @@ void LoadSettings()
 void SaveSettings()
 {
     char path[MAX_PATH];
-    WriteSettings(SettingsStore(path), g_app.settings);
+    const ProfileStore store = SettingsStore(path);
+    // A read-only file is the user's way of freezing the settings; some
+    // systems (or an administrator's rights) would write it all the same.
+    const DWORD attributes = path[0] ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return;
+    WriteSettings(store, g_app.settings);
 }

@@ -1,0 +1,76 @@
+"""What the program meets on a real desktop: locked-down folders, broken files,
+a second start in the middle of a wipe, the options sheet during a wipe."""
+import os
+import subprocess
+import unittest
+
+from harness import wait_until
+from test_options import OK, WIDTH_EDIT, OptionsSession
+
+
+class FaultTest(OptionsSession):
+    def test_a_folder_without_write_permission_changes_nothing_and_the_program_goes_on(self):
+        ini = b'[Sashlet]\r\nWidth=4\r\n'
+        lst = b'C:\\kept.exe\r\n'
+        self.s.write('Sashlet.ini', ini)
+        self.s.write('ignore.lst', lst)
+        self.s.start_sashlet()
+        locked = [self.s.path('Sashlet.ini'), self.s.path('ignore.lst'), self.s.path('Sashlet.exe'), self.s.app_dir]
+        subprocess.run(['chattr', '+i'] + locked, check=True)
+        self.addCleanup(subprocess.run, ['chattr', '-i'] + locked)
+        self.open_options()
+        self.click(WIDTH_EDIT)
+        self.s.xdotool('key', 'Up')
+        self.show_ignore_page()
+        self.click(OK)
+        wait_until(self.sheet_closed, 10, message='the sheet to close')
+        self.assertEqual(self.s.read('Sashlet.ini'), ini)
+        self.assertEqual(self.s.read('ignore.lst'), lst)
+        self.assertEqual(sorted(os.listdir(self.s.app_dir)), ['Sashlet.exe', 'Sashlet.ini', 'ignore.lst'])
+        self.assertIsNone(self.s.sashlet.poll())
+        self.assertWindowAt('SashletLeft', 0, 0, size=(4, 768))
+
+    def test_garbage_files_at_start_up_still_give_a_working_bar(self):
+        self.s.write('Sashlet.ini', bytes(range(256)) * 64)
+        self.s.write('ignore.lst', bytes(reversed(range(256))) * 4096)
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,150')
+        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
+        left = self.s.find('SashletLeft')
+        self.s.xdotool('mousemove', left.rect[0], 700, 'click', '--repeat', 2, '--delay', 80, 1)
+        self.assertWindowAt('a', 150, 100)
+
+    def test_a_second_start_during_a_wipe_takes_over_and_leaves_windows_where_they_are(self):
+        first = self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,150')
+        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
+        self.s.xdotool('mousemove', 1, 700, 'click', '--repeat', 2, '--delay', 80, 1)
+        self.assertWindowAt('a', 150, 100)
+        self.s.start_sashlet(wait_for_bars=False)
+        wait_until(lambda: first.poll() is not None, 20, message='the first copy to end')
+        wait_until(lambda: (lambda b: b and b.visible and b.left == 0)(self.s.find('SashletLeft')), 20,
+                   message="the new copy's bar at home")
+        self.assertEqual(self.s.find('a').left, 150)
+
+    def test_the_options_sheet_ends_a_wipe_and_still_works(self):
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,150')
+        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
+        self.s.xdotool('mousemove', 1, 700, 'click', '--repeat', 2, '--delay', 80, 1)
+        self.assertWindowAt('a', 150, 100)
+        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
+        self.s.xdotool('mousemove', 151, 400, 'click', 3)
+        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
+        self.s.xdotool('key', 'o')
+        wait_until(lambda: self.control(OK), 10, message='the options sheet')
+        self.assertWindowAt('a', 10, 100)
+        self.assertWindowAt('SashletLeft', 0, 0)
+        self.click(WIDTH_EDIT)
+        self.s.xdotool('key', 'Up')
+        self.click(OK)
+        wait_until(self.sheet_closed, 10, message='the sheet to close')
+        self.assertWindowAt('SashletLeft', 0, 0, size=(3, 768))
+
+
+if __name__ == '__main__':
+    unittest.main()

@@ -1,0 +1,186 @@
+// Files a user may break by hand or another program may hold, and windows
+// that change between a wipe and its restore.
+#include <doctest/doctest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "app/app_state.h"
+#include "bars/wipe_engine.h"
+#include "config/ignore_list_store.h"
+#include "config/settings_store.h"
+#include "test_files.h"
+#include "test_windows.h"
+
+namespace {
+const std::string kIni = BesideExe("Sashlet.ini");
+const std::string kList = BesideExe("ignore.lst");
+const std::string kTemp = BesideExe("ignore.new");
+
+struct Clean {
+    Clean()
+    {
+        Remove();
+        g_app.screen = ScreenSize{1024, 768};
+        for (HWND& bar : g_app.bars)
+            bar = nullptr;
+    }
+    ~Clean()
+    {
+        Remove();
+        FreeIgnoreList();
+    }
+    static void Remove()
+    {
+        RemoveFile(kIni);
+        RemoveFile(kList);
+        RemoveFile(kTemp);
+    }
+};
+
+// Holds a file open without sharing, as a backup or virus scanner might.
+struct Lock {
+    HANDLE file;
+    explicit Lock(const std::string& path)
+        : file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr))
+    {
+    }
+    ~Lock() { CloseHandle(file); }
+};
+
+bool WithinRules(const Settings& s)
+{
+    return s.width >= 1 && s.width <= 10 && s.alpha >= 0 && s.alpha <= 100 && s.offset >= 0 && s.offset <= 384;
+}
+
+std::string Garbage(size_t n, unsigned seed)
+{
+    std::string s(n, '\0');
+    for (char& c : s) {
+        seed = seed * 1103515245u + 12345u;
+        c = static_cast<char>(seed >> 16);
+    }
+    return s;
+}
+}
+
+TEST_CASE("a read-only settings file is left as it was and still read")
+{
+    Clean clean;
+    WriteFileBytes(kIni, "[Sashlet]\r\nWidth=4\r\n");
+    SetFileAttributesA(kIni.c_str(), FILE_ATTRIBUTE_READONLY);
+    g_app.settings = Settings{1, 0, 0, 0, 7, 0, 1, 2, 3, 0, 2};
+    SaveSettings();
+    std::string bytes;
+    REQUIRE(ReadFileBytes(kIni, bytes));
+    CHECK(bytes == "[Sashlet]\r\nWidth=4\r\n");
+    LoadSettings();
+    CHECK(g_app.settings.width == 4);
+}
+
+TEST_CASE("garbage, empty and huge settings files load within the rules")
+{
+    Clean clean;
+    SUBCASE("empty")
+    {
+        WriteFileBytes(kIni, "");
+        LoadSettings();
+        CHECK(g_app.settings.width == 2);
+        CHECK(g_app.settings.left == 1);
+    }
+    SUBCASE("binary garbage")
+    {
+        for (unsigned seed = 1; seed <= 5; ++seed) {
+            WriteFileBytes(kIni, Garbage(4096, seed));
+            LoadSettings();
+            CHECK(WithinRules(g_app.settings));
+        }
+    }
+    SUBCASE("tens of megabytes, the section at the end")
+    {
+        std::string big;
+        const std::string line = "; a comment line a user or a tool has left here, repeated many times\r\n";
+        while (big.size() < 20u * 1024 * 1024)
+            big += line;
+        big += "[Sashlet]\r\nWidth=6\r\n";
+        WriteFileBytes(kIni, big);
+        const DWORD start = GetTickCount();
+        LoadSettings();
+        CHECK(GetTickCount() - start < 20000);
+        CHECK(g_app.settings.width == 6);
+    }
+}
+
+TEST_CASE("a settings file locked by another program gives the defaults")
+{
+    Clean clean;
+    WriteFileBytes(kIni, "[Sashlet]\r\nWidth=6\r\n");
+    Lock lock(kIni);
+    REQUIRE(lock.file != INVALID_HANDLE_VALUE);
+    LoadSettings();
+    CHECK(WithinRules(g_app.settings));
+}
+
+TEST_CASE("a locked list reads as empty and is not replaced")
+{
+    Clean clean;
+    WriteFileBytes(kList, "C:\\kept.exe\r\n");
+    {
+        Lock lock(kList);
+        REQUIRE(lock.file != INVALID_HANDLE_VALUE);
+        LoadIgnoreList();
+        CHECK(g_app.ignore.count == 0);
+        const char* paths[] = {"C:\\new.exe"};
+        SaveIgnoreList(paths, 1);
+    }
+    std::string bytes;
+    REQUIRE(ReadFileBytes(kList, bytes));
+    CHECK(bytes == "C:\\kept.exe\r\n");
+    CHECK_FALSE(FileExists(kTemp));
+}
+
+TEST_CASE("garbage and huge lists load without harm")
+{
+    Clean clean;
+    SUBCASE("binary garbage")
+    {
+        WriteFileBytes(kList, Garbage(100000, 7));
+        LoadIgnoreList();
+        for (int i = 0; i < g_app.ignore.count; ++i)
+            CHECK(strlen(g_app.ignore.entries[i]) <= 258);
+    }
+    SUBCASE("a million lines")
+    {
+        std::string big;
+        for (int i = 0; i < 1000000; ++i)
+            big += "C:\\Program Files\\Vendor\\tool" + std::to_string(i) + ".exe\r\n";
+        WriteFileBytes(kList, big);
+        LoadIgnoreList();
+        CHECK(g_app.ignore.count == 1000000);
+        CHECK(std::string(g_app.ignore.entries[999999]) == "C:\\Program Files\\Vendor\\tool999999.exe");
+    }
+}
+
+TEST_CASE("windows hidden, minimised or closed after a wipe do not stop the restore")
+{
+    Clean clean;
+    g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    ClearMovedWindows();
+    TestWindows windows;
+    REQUIRE(windows.Start("hides:10,10,80,80 shrinks:10,200,80,80 stays:10,400,80,80", "stays"));
+    TestWindows closing;
+    REQUIRE(closing.Start("closes:10,600,80,80", "closes"));
+    PushWindowsFromEdge(EdgeLeft, 150);
+    for (const char* title : {"hides", "shrinks", "stays", "closes"})
+        REQUIRE(RectOf(title).left == 150);
+    ShowWindow(Find("hides"), SW_HIDE);
+    ShowWindow(Find("shrinks"), SW_MINIMIZE);
+    closing.Stop();
+    RestoreMovedWindows();
+    CHECK(g_app.moved.count == 0);
+    CHECK(RectOf("stays").left == 10);
+    CHECK(RectOf("hides").left == 10);
+    CHECK(RectOf("hides").top == 10);
+    ShowWindow(Find("shrinks"), SW_RESTORE);
+    CHECK(IsWindowVisible(Find("shrinks")));
+}
