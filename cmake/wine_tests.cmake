@@ -22,7 +22,7 @@ set(test_link_options -static -static-libgcc -static-libstdc++)
 add_executable(testwin WIN32 tests/tools/testwin.cpp)
 target_link_options(testwin PRIVATE ${test_link_options})
 add_executable(probe tests/tools/probe.cpp)
-target_link_libraries(probe PRIVATE user32 gdi32)
+target_link_libraries(probe PRIVATE user32 gdi32 psapi)
 target_link_options(probe PRIVATE ${test_link_options})
 
 add_executable(sashlet_win32_tests
@@ -71,7 +71,7 @@ foreach(module ${e2e_modules})
         COMMAND ${Python3_EXECUTABLE} -m unittest -v ${name}
         WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tests/e2e)
     set_tests_properties(e2e.${name} PROPERTIES
-        TIMEOUT 600
+        TIMEOUT 1500
         ENVIRONMENT "SASHLET_EXE=$<TARGET_FILE:Sashlet>;SASHLET_PROBE=$<TARGET_FILE:probe>;SASHLET_TESTWIN=$<TARGET_FILE:testwin>;SASHLET_WINE_ARCH=${SASHLET_WINE_ARCH};SASHLET_WINE_DIR=${SASHLET_WINE_DIR};SASHLET_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
 endforeach()
 

@@ -8,8 +8,13 @@
 //   probe font FACE POINTS        the face, height and average width the system gives that font
 //   probe sheet                   every control of the open property sheet: id|class|visible|rect|text
 //   probe box                     caption|text of the open message box
+//   probe resources TITLE         gdi|user|handles|private bytes of the process owning that window
+//   probe soak-wipes N OTHER      N double-click wipes of the Left bar, each ended by activating OTHER
+//   probe soak-options N          N openings of the options sheet, each closed with OK
+// The soak commands print "done|failures".
 // A line reads: title|visible|left top right bottom|opacity  (opacity -1: not layered)
 #include <windows.h>
+#include <psapi.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -80,6 +85,67 @@ static BOOL CALLBACK PrintControl(HWND w, LPARAM)
     return TRUE;
 }
 
+static bool WaitFor(bool (*condition)(HWND), HWND w)
+{
+    for (int i = 0; i < 400; ++i) {
+        if (condition(w))
+            return true;
+        Sleep(5);
+    }
+    return false;
+}
+
+static bool BarOut(HWND bar)
+{
+    RECT r;
+    return GetWindowRect(bar, &r) && r.left != 0;
+}
+
+static bool BarHome(HWND bar) { return !BarOut(bar); }
+
+static bool SheetOpen(HWND) { return FindDialogWindow(false) != nullptr; }
+
+static bool SheetClosed(HWND) { return FindDialogWindow(false) == nullptr; }
+
+static int SoakWipes(int n, const char* otherTitle)
+{
+    HWND bar = FindWindowA(nullptr, "SashletLeft"), other = FindWindowA(nullptr, otherTitle);
+    if (!bar || !other)
+        return 1;
+    int failures = 0;
+    for (int i = 0; i < n; ++i) {
+        // A real double-click activates the bar first.
+        SetForegroundWindow(bar);
+        PostMessageA(bar, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(0, 10));
+        bool ok = WaitFor(BarOut, bar);
+        // No one clicks elsewhere within milliseconds of a double-click; the
+        // bar moves out before the wipe has finished taking the foreground.
+        Sleep(100);
+        SetForegroundWindow(other);
+        ok = WaitFor(BarHome, bar) && ok;
+        failures += ok ? 0 : 1;
+    }
+    printf("%d|%d\n", n, failures);
+    return 0;
+}
+
+static int SoakOptions(int n)
+{
+    HWND bar = FindWindowA(nullptr, "SashletLeft");
+    if (!bar)
+        return 1;
+    int failures = 0;
+    for (int i = 0; i < n; ++i) {
+        PostMessageA(bar, WM_COMMAND, 40001, 0);
+        bool ok = WaitFor(SheetOpen, nullptr);
+        PostMessageA(FindDialogWindow(false), WM_COMMAND, IDOK, 0);
+        ok = WaitFor(SheetClosed, nullptr) && ok;
+        failures += ok ? 0 : 1;
+    }
+    printf("%d|%d\n", n, failures);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc < 2)
@@ -121,6 +187,10 @@ int main(int argc, char** argv)
         }
         return 0;
     }
+    if (strcmp(cmd, "soak-wipes") == 0 && argc == 4)
+        return SoakWipes(atoi(argv[2]), argv[3]);
+    if (strcmp(cmd, "soak-options") == 0 && argc == 3)
+        return SoakOptions(atoi(argv[2]));
     if (strcmp(cmd, "foreground") == 0) {
         HWND w = GetForegroundWindow();
         if (w)
@@ -132,6 +202,22 @@ int main(int argc, char** argv)
     HWND w = FindWindowA(nullptr, argv[2]);
     if (!w)
         return 1;
+    if (strcmp(cmd, "resources") == 0) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+        if (!process)
+            return 1;
+        DWORD handles = 0;
+        GetProcessHandleCount(process, &handles);
+        PROCESS_MEMORY_COUNTERS_EX memory = {};
+        memory.cb = sizeof memory;
+        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+        printf("%lu|%lu|%lu|%lu\n", GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS),
+               handles, static_cast<unsigned long>(memory.PrivateUsage));
+        CloseHandle(process);
+        return 0;
+    }
     if (strcmp(cmd, "find") == 0)
         PrintWindow(w);
     else if (strcmp(cmd, "destroy") == 0)
