@@ -59,8 +59,17 @@ target_link_libraries(Sashlet PRIVATE sashlet_win32)
 # Only system DLLs may be imported: the MinGW runtime is linked in.
 target_link_options(Sashlet PRIVATE ${static_runtime})
 
-set(CPACK_GENERATOR ZIP)
+# The release: `cmake --install` or the CPack zip with the program, the guide and the licence.
 install(TARGETS Sashlet RUNTIME DESTINATION .)
+install(FILES LICENSE README.md DESTINATION .)
+install(FILES docs/user-guide.md DESTINATION docs)
+install(DIRECTORY docs/images DESTINATION docs)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Sashlet)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_SYSTEM_NAME win32)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+include(CPack)
 
 if(SASHLET_BUILD_TESTS)
     include(cmake/wine_tests.cmake)

@@ -17,5 +17,10 @@ cleanup() {
 trap cleanup EXIT
 for _ in $(seq 100); do [ -s "$root/build/bench.display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$root/build/bench.display")
-echo "Wipe engine ($arch build under $(wine --version 2>/dev/null || echo Wine)):"
+echo "Wipe engine, one push and one restore ($arch build, medians of 7):"
+echo
 "$root/scripts/wine.sh" "$prefix" "$arch" "$builddir/wipe_bench.exe"
+echo
+SASHLET_EXE=$builddir/Sashlet.exe SASHLET_PROBE=$builddir/probe.exe SASHLET_TESTWIN=$builddir/testwin.exe \
+SASHLET_WINE_ARCH=$arch SASHLET_WINE_DIR=$builddir/wine SASHLET_ARTIFACTS=$builddir/artifacts \
+  python3 "$root/bench/bench.py" "$builddir" "$root/build/win32/Sashlet.exe"

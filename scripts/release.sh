@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the release zip of the 32-bit program: build/win32/Sashlet-1.5.0.0-win32.zip.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+"$root/scripts/build.sh" >/dev/null
+cd "$root/build/win32"
+cpack -G ZIP >/dev/null
+ls "$root"/build/win32/Sashlet-*.zip
