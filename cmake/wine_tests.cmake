@@ -32,6 +32,7 @@ add_executable(sashlet_win32_tests
     tests/win32/fault_tests.cpp
     tests/win32/ignore_list_store_tests.cpp
     tests/win32/process_image_path_tests.cpp
+    tests/win32/resource_tests.cpp
     tests/win32/settings_store_tests.cpp
     tests/win32/wipe_engine_tests.cpp
 )

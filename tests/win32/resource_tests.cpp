@@ -1,0 +1,93 @@
+// Objects the bars and the options page create are released or reused, so
+// weeks of use do not pile them up.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <doctest/doctest.h>
+
+#include "app/app_state.h"
+#include "bars/bar_layout.h"
+#include "bars/bar_window.h"
+#include "options/options_page.h"
+#include "resource.h"
+
+namespace {
+struct Bars {
+    Bars()
+    {
+        g_app.instance = GetModuleHandleA(nullptr);
+        g_app.screen = ScreenSize{1024, 768};
+        g_app.mainWindow = nullptr;
+        WNDCLASSA wc = {};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = BarWindowProc;
+        wc.hInstance = g_app.instance;
+        wc.lpszClassName = "SashletResourceTestBar";
+        RegisterClassA(&wc);
+        for (HWND& bar : g_app.bars)
+            bar = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "bar", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  g_app.instance, nullptr);
+        g_app.settings = Settings{1, 1, 1, 1, 2, 0, 255, 255, 0, 0, 2};
+    }
+    ~Bars()
+    {
+        for (HWND& bar : g_app.bars) {
+            DestroyWindow(bar);
+            bar = nullptr;
+        }
+    }
+};
+}
+
+TEST_CASE("each layout frees the brush of the one before")
+{
+    Bars bars;
+    g_app.barBrush = nullptr;
+    ApplyBarLayout();
+    for (int i = 0; i < 1000; ++i) {
+        HBRUSH before = g_app.barBrush;
+        g_app.settings.red = i;
+        ApplyBarLayout();
+        REQUIRE(g_app.barBrush != nullptr);
+        REQUIRE(GetObjectType(before) == 0);
+    }
+    CHECK(GetObjectType(g_app.barBrush) == OBJ_BRUSH);
+}
+
+TEST_CASE("the direction cursors are loaded once")
+{
+    Bars bars;
+    for (HCURSOR& c : g_app.barCursors)
+        c = nullptr;
+    SendMessageA(g_app.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    HCURSOR first = g_app.barCursors[EdgeTop];
+    REQUIRE(first != nullptr);
+    for (int i = 0; i < 1000; ++i)
+        SendMessageA(g_app.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    CHECK(g_app.barCursors[EdgeTop] == first);
+    CHECK(g_app.barCursors[EdgeLeft] == nullptr);
+}
+
+TEST_CASE("the swatch brush goes with the page")
+{
+    g_app.instance = GetModuleHandleA(nullptr);
+    g_app.screen = ScreenSize{1024, 768};
+    g_app.language = LanguageEnglish;
+    g_app.settings = Settings{1, 0, 0, 0, 2, 0, 10, 20, 30, 0, 2};
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    HWND parent = CreateWindowExA(0, "STATIC", "sheet", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400, nullptr, nullptr,
+                                  nullptr, nullptr);
+    for (int i = 0; i < 200; ++i) {
+        HWND page = CreateDialogParamA(g_app.instance, MAKEINTRESOURCEA(IDD_OPTIONS_ENGLISH), parent, OptionsPageProc, 0);
+        REQUIRE(page);
+        ShowWindow(page, SW_SHOW);
+        UpdateWindow(page);
+        HBRUSH swatch = g_app.swatchBrush;
+        REQUIRE(GetObjectType(swatch) == OBJ_BRUSH);
+        DestroyWindow(page);
+        REQUIRE(g_app.swatchBrush == nullptr);
+        REQUIRE(GetObjectType(swatch) == 0);
+    }
+    DestroyWindow(parent);
+}
