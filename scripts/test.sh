@@ -8,17 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 testdir=$("$root/scripts/build.sh" --tests)
 
 # The Win32 tests create windows, so they need a display of their own.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$root/build/xvfb.display" 2>/dev/null &
-xvfb=$!
-wineprefix=$testdir/wine/unit
-cleanup() {
-  WINEPREFIX=$wineprefix wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$root/build/xvfb.display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$root/build/xvfb.display")
+. "$root/scripts/virtual-display.sh"
+start_virtual_display xvfb "$testdir/wine/unit"
 
 cd "$testdir"
 ctest --output-on-failure -j2 --timeout 900

@@ -10,8 +10,6 @@
 #include "wipe_controller.h"
 #include "wipe_engine.h"
 
-static const UINT kDragHoverPeriod = 200;
-
 // Each bar's cursor points the way its wipe pushes. Loaded once: LoadImage
 // hands out a new cursor object on every call.
 static void SetBarCursor(Edge edge)
@@ -61,7 +59,7 @@ static void OnMouseMove(HWND window, int, int, UINT)
 
 static void OnMouseLeave(HWND)
 {
-    SetTimer(g_app.mainWindow, TIMER_DRAG_HOVER, kDragHoverPeriod, DragHoverPoll);
+    StartDragHoverPoll();
     KillTimer(g_app.mainWindow, TIMER_DRAG_CONFIRM);
 }
 

@@ -40,11 +40,13 @@ void WipeToBar(HWND bar)
     StartRestoreWatch(bar, edge);
 }
 
+void StartDragHoverPoll() { SetTimer(g_app.mainWindow, TIMER_DRAG_HOVER, kDragHoverPeriod, DragHoverPoll); }
+
 void RestoreAll()
 {
     MoveBarsHome();
     RestoreMovedWindows();
-    SetTimer(g_app.mainWindow, TIMER_DRAG_HOVER, kDragHoverPeriod, DragHoverPoll);
+    StartDragHoverPoll();
 }
 
 HWND HitTestBars()

@@ -14,6 +14,9 @@ void WipeToBar(HWND bar);
 // Bars home, every moved window back, drag-hover polling on again.
 void RestoreAll();
 
+// (Re)starts the poll that notices a button held over a bar.
+void StartDragHoverPoll();
+
 // The bar under the mouse cursor, or none.
 HWND HitTestBars();
 

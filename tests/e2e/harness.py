@@ -19,6 +19,7 @@ WINE_DIR = os.environ.get('SASHLET_WINE_DIR', '/tmp/sashlet-wine')
 ARTIFACTS = os.environ.get('SASHLET_ARTIFACTS', '/tmp/sashlet-artifacts')
 WINE = '/usr/lib/wine/wine64' if ARCH == 'win64' else '/usr/lib/wine/wine'
 SCREEN = (1024, 768)
+BAR_TITLES = ('SashletLeft', 'SashletRight', 'SashletTop', 'SashletBottom')
 WINE_SH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wine.sh')
 
 
@@ -137,17 +138,16 @@ class Session:
             wait_until(lambda: self.find(t), 20, message='window ' + t)
         return p
 
-    def probe(self, *args):
+    def probe(self, *args, timeout=60):
         r = subprocess.run([WINE, PROBE] + list(args), env=self.env, stdout=subprocess.PIPE,
-                           stderr=subprocess.DEVNULL, timeout=60)
+                           stderr=subprocess.DEVNULL, timeout=timeout)
         return r.returncode, r.stdout.decode('latin-1')
 
     def windows(self, cls):
         return [Window(l) for l in self.probe('windows', cls)[1].splitlines() if l]
 
     def bars(self):
-        return [w for w in self.windows('CSashlet') if w.title.startswith('SashletL') or w.title in (
-            'SashletRight', 'SashletTop', 'SashletBottom', 'SashletLeft')]
+        return [w for w in self.windows('CSashlet') if w.title in BAR_TITLES]
 
     def find(self, title):
         code, out = self.probe('find', title)

@@ -1,4 +1,5 @@
 """The options sheet, used as a person would: menu, keyboard, mouse, file dialog."""
+import os
 import unittest
 
 from harness import TESTWIN, SessionTest, wait_until, windows_path
@@ -94,8 +95,8 @@ class OptionsPageTest(OptionsSession):
         self.s.xdotool('key', 'Up')
         self.s.xdotool('key', 'Return')
         wait_until(self.sheet_closed, 10, message='the sheet to close')
-        wait_until(lambda: b'Width=3' in self.s.read('Sashlet.ini') if __import__('os').path.exists(
-            self.s.path('Sashlet.ini')) else False, 10, message='Width=3 in the file')
+        wait_until(lambda: os.path.exists(self.s.path('Sashlet.ini')) and b'Width=3' in self.s.read('Sashlet.ini'),
+                   10, message='Width=3 in the file')
         self.assertWindowAt('SashletLeft', 0, 0, size=(3, 768))
 
     def test_unchecking_every_edge_is_refused_and_changes_nothing(self):
@@ -110,7 +111,6 @@ class OptionsPageTest(OptionsSession):
         self.assertIsNotNone(self.control(OK), 'the sheet stays open')
         self.click(CANCEL)
         wait_until(self.sheet_closed, 10, message='the sheet to close')
-        import os
         self.assertFalse(os.path.exists(self.s.path('Sashlet.ini')))
         self.assertWindowAt('SashletLeft', 0, 0, size=(2, 768))
 

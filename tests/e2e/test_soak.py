@@ -21,7 +21,7 @@ def footprint(pid):
 
 class SoakTest(SessionTest):
     def soak(self, command, *args):
-        code, out = self.s.probe(command, *args)
+        code, out = self.s.probe(command, *args, timeout=900)
         self.assertEqual(code, 0)
         done, failures = (int(v) for v in out.strip().split('|'))
         return done, failures
