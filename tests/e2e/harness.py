@@ -130,10 +130,10 @@ class Session:
                        message='a visible bar')
         return p
 
-    def start_windows(self, *specs):
+    def start_windows(self, *layouts):
         """Starts a test process owning plain windows; waits until they exist."""
-        p = self.wine(TESTWIN, *specs)
-        titles = [s.split(':')[0] for s in specs if not s.startswith('many:')]
+        p = self.wine(TESTWIN, *layouts)
+        titles = [s.split(':')[0] for s in layouts if not s.startswith('many:')]
         for t in titles:
             wait_until(lambda: self.find(t), 20, message='window ' + t)
         return p

@@ -1,9 +1,9 @@
 // Test helper: a process that owns plain top-level windows for wipes to move.
-//   testwin SPEC...   each SPEC is TITLE:LEFT,TOP,WIDTH,HEIGHT[:OPTION...]
+//   testwin LAYOUT...   each LAYOUT is TITLE:LEFT,TOP,WIDTH,HEIGHT[:OPTION...]
 // Options: hidden (created without WS_VISIBLE), progman (class "Progman", so it
 // stands in for the desktop's "Program Manager" window), minimized.
 // A press on a window holds the mouse until release, as a drag-and-drop source does.
-// A spec "many:N:LEFT,TOP,WIDTH,HEIGHT" makes N windows titled many0..many(N-1).
+// A layout "many:N:LEFT,TOP,WIDTH,HEIGHT" makes N windows titled many0..many(N-1).
 // The process runs until it is killed or one of its windows gets WM_CLOSE.
 #include <windows.h>
 #include <cstdio>
@@ -57,11 +57,11 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int)
     Register("SashletTestWindow", inst);
     Register("Progman", inst);
     for (int i = 1; i < __argc; ++i) {
-        char spec[512];
-        snprintf(spec, sizeof spec, "%s", __argv[i]);
+        char layout[512];
+        snprintf(layout, sizeof layout, "%s", __argv[i]);
         int x, y, w, h, n;
         char options[128] = "";
-        if (sscanf(spec, "many:%d:%d,%d,%d,%d", &n, &x, &y, &w, &h) == 5) {
+        if (sscanf(layout, "many:%d:%d,%d,%d,%d", &n, &x, &y, &w, &h) == 5) {
             for (int k = 0; k < n; ++k) {
                 char title[32];
                 snprintf(title, sizeof title, "many%d", k);
@@ -69,13 +69,13 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int)
             }
             continue;
         }
-        char* colon = strchr(spec, ':');
+        char* colon = strchr(layout, ':');
         if (!colon)
             return 2;
         *colon = '\0';
         if (sscanf(colon + 1, "%d,%d,%d,%d:%127s", &x, &y, &w, &h, options) < 4)
             return 2;
-        Create(spec, x, y, w, h, options, inst);
+        Create(layout, x, y, w, h, options, inst);
     }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

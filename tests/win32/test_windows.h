@@ -10,10 +10,10 @@
 struct TestWindows {
     PROCESS_INFORMATION process = {};
 
-    // specs as testwin takes them; waits until the window titled `waitFor` exists.
-    bool Start(const std::string& specs, const char* waitFor)
+    // layouts as testwin takes them; waits until the window titled `waitFor` exists.
+    bool Start(const std::string& layouts, const char* waitFor)
     {
-        std::string cmd = "\"" + BesideExe("testwin.exe") + "\" " + specs;
+        std::string cmd = "\"" + BesideExe("testwin.exe") + "\" " + layouts;
         STARTUPINFOA si = {};
         si.cb = sizeof si;
         if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process))

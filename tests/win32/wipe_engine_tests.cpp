@@ -55,10 +55,10 @@ TEST_CASE_FIXTURE(WipeFixture, "each edge pushes the windows reaching past its l
     }
     SUBCASE("right")
     {
-        const std::string specs = "a:" + std::to_string(W - 300) + ",100,300,150 online:" +
+        const std::string layouts = "a:" + std::to_string(W - 300) + ",100,300,150 online:" +
                                   std::to_string(W - 230) + ",300,80,80 beyond:" + std::to_string(W - 231) +
                                   ",500,80,80";
-        REQUIRE(windows.Start(specs, "beyond"));
+        REQUIRE(windows.Start(layouts, "beyond"));
         PushWindowsFromEdge(EdgeRight, W - 150);
         CHECK(At("a", W - 450, 100));
         CHECK(SizeIs("a", 300, 150));
@@ -78,10 +78,10 @@ TEST_CASE_FIXTURE(WipeFixture, "each edge pushes the windows reaching past its l
     }
     SUBCASE("bottom")
     {
-        const std::string specs = "a:100," + std::to_string(H - 100) + ",200,150 online:400," +
+        const std::string layouts = "a:100," + std::to_string(H - 100) + ",200,150 online:400," +
                                   std::to_string(H - 230) + ",80,80 beyond:600," + std::to_string(H - 231) +
                                   ",80,80";
-        REQUIRE(windows.Start(specs, "beyond"));
+        REQUIRE(windows.Start(layouts, "beyond"));
         PushWindowsFromEdge(EdgeBottom, H - 150);
         CHECK(At("a", 100, H - 300));
         CHECK(SizeIs("a", 200, 150));
