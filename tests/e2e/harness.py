@@ -191,6 +191,19 @@ class SessionTest(unittest.TestCase):
         self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale)
         self.addCleanup(self.s.close)
 
+    def wipe_left_with_a_window(self):
+        """Starts the program and a window at 10,100, double-clicks the Left bar, waits for the push."""
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,150')
+        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
+        self.s.xdotool('mousemove', 1, 700, 'click', '--repeat', 2, '--delay', 80, 1)
+        self.assertWindowAt('a', 150, 100)
+
+    def open_context_menu_on_wiped_bar(self):
+        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
+        self.s.xdotool('mousemove', 151, 400, 'click', 3)
+        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
+
     def assertWindowAt(self, title, left, top, size=None):
         w = wait_until(lambda: (lambda x: x if x and (x.left, x.top) == (left, top) else None)(self.s.find(title)),
                        5, message='%s at %d,%d (now %r)' % (title, left, top, self.s.find(title)))

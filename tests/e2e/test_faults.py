@@ -53,14 +53,8 @@ class FaultTest(OptionsSession):
         self.assertEqual(self.s.find('a').left, 150)
 
     def test_the_options_sheet_ends_a_wipe_and_still_works(self):
-        self.s.start_sashlet()
-        self.s.start_windows('a:10,100,200,150')
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 1, 700, 'click', '--repeat', 2, '--delay', 80, 1)
-        self.assertWindowAt('a', 150, 100)
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 151, 400, 'click', 3)
-        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
+        self.wipe_left_with_a_window()
+        self.open_context_menu_on_wiped_bar()
         self.s.xdotool('key', 'o')
         wait_until(lambda: self.control(OK), 10, message='the options sheet')
         self.assertWindowAt('a', 10, 100)
