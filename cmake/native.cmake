@@ -16,7 +16,7 @@ add_executable(sashlet_native_tests
     tests/native/moved_windows_tests.cpp
     tests/native/settings_tests.cpp
 )
-target_include_directories(sashlet_native_tests PRIVATE ${DOCTEST_INCLUDE_DIR})
+target_include_directories(sashlet_native_tests PRIVATE ${DOCTEST_INCLUDE_DIR} tests/common)
 target_link_libraries(sashlet_native_tests PRIVATE sashlet_core)
 add_test(NAME native COMMAND sashlet_native_tests)
 

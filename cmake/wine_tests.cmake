@@ -36,7 +36,7 @@ add_executable(sashlet_win32_tests
     tests/win32/settings_store_tests.cpp
     tests/win32/wipe_engine_tests.cpp
 )
-target_include_directories(sashlet_win32_tests PRIVATE ${DOCTEST_INCLUDE_DIR} res)
+target_include_directories(sashlet_win32_tests PRIVATE ${DOCTEST_INCLUDE_DIR} res tests/common)
 target_compile_options(sashlet_win32_tests PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
 # The MinGW threads model here has no std::mutex; the tests run on one thread.
 target_compile_definitions(sashlet_win32_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)

@@ -9,7 +9,6 @@ pkgs=(cmake make g++ clang libclang-rt-14-dev doctest-dev
 missing=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   dpkg --add-architecture i386
-  need_update=1
 fi
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

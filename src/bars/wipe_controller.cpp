@@ -96,10 +96,10 @@ void CALLBACK DragConfirm(HWND, UINT, UINT_PTR, DWORD)
 
 void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
 {
+    // The wipe lasts while the bar itself, the desktop or an ignored program is in front.
     HWND front = GetForegroundWindow();
-    HWND desktop = FindWindowA("Progman", "Program Manager");
-    if (front && front != desktop && front != bar && !IsIgnoredWindow(front)) {
-        RestoreAll();
-        KillTimer(bar, id);
-    }
+    if (!front || front == bar || front == FindWindowA("Progman", "Program Manager") || IsIgnoredWindow(front))
+        return;
+    RestoreAll();
+    KillTimer(bar, id);
 }

@@ -2,6 +2,7 @@
 
 #include "../app/app_state.h"
 #include "../config/ignore_list_store.h"
+#include "bar_layout.h"
 
 // Position only: no activation and no change of the stacking order.
 static void MoveWindowTo(HWND window, int left, int top)
@@ -15,10 +16,8 @@ void ResetMovedWindowCount() { g_app.moved.count = 0; }
 
 static bool IsBar(HWND window)
 {
-    for (HWND bar : g_app.bars)
-        if (bar == window)
-            return true;
-    return false;
+    Edge edge;
+    return BarEdge(window, &edge);
 }
 
 struct PushRequest {

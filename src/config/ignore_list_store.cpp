@@ -86,7 +86,8 @@ static bool WriteWholeFile(const char* path, const char* data, size_t size)
 void SaveIgnoreList(const char* const* paths, int count)
 {
     char path[MAX_PATH], dir[MAX_PATH], temp[MAX_PATH];
-    if (!IgnoreListFilePath(path) || !ExeDirectory(dir) || !JoinConfigPath(dir, "ignore.new", temp, sizeof temp))
+    if (!ExeDirectory(dir) || !JoinConfigPath(dir, "ignore.lst", path, sizeof path) ||
+        !JoinConfigPath(dir, "ignore.new", temp, sizeof temp))
         return;
     // A read-only list is the user's way of freezing it.
     const DWORD attributes = GetFileAttributesA(path);

@@ -3,10 +3,9 @@ program's resources flat. Wine does not count a process's GDI and USER objects
 or handles (GetGuiResources and GetProcessHandleCount answer 0), so the
 program's memory and open files are measured from the Linux side instead."""
 import os
-import time
 import unittest
 
-from harness import SessionTest, wait_until
+from harness import SessionTest
 
 
 def footprint(pid):

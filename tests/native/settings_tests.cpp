@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "config/settings.h"
+#include "default_settings.h"
 
 namespace {
 // An INI section in memory that answers the way the platform's profile reader does.
@@ -47,17 +48,7 @@ TEST_CASE("no file gives the defaults, with an opaque yellow left bar")
 {
     FakeIni ini;
     const Settings s = Load(ini);
-    CHECK(s.left == 1);
-    CHECK(s.right == 0);
-    CHECK(s.top == 0);
-    CHECK(s.bottom == 0);
-    CHECK(s.width == 2);
-    CHECK(s.alpha == 0);
-    CHECK(s.red == 255);
-    CHECK(s.green == 255);
-    CHECK(s.blue == 0);
-    CHECK(s.offset == 0);
-    CHECK(s.openWidth == 2);
+    CheckDefaultSettings(s);
 
     const Settings absent = [] {
         Settings a{};

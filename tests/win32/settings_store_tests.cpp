@@ -3,6 +3,7 @@
 
 #include "app/app_state.h"
 #include "config/settings_store.h"
+#include "default_settings.h"
 #include "test_files.h"
 
 namespace {
@@ -31,17 +32,7 @@ TEST_CASE("the store finds its file beside the program")
 TEST_CASE("a missing file gives the defaults and is not created")
 {
     const Settings s = LoadFrom(nullptr);
-    CHECK(s.left == 1);
-    CHECK(s.right == 0);
-    CHECK(s.top == 0);
-    CHECK(s.bottom == 0);
-    CHECK(s.width == 2);
-    CHECK(s.alpha == 0);
-    CHECK(s.red == 255);
-    CHECK(s.green == 255);
-    CHECK(s.blue == 0);
-    CHECK(s.offset == 0);
-    CHECK(s.openWidth == 2);
+    CheckDefaultSettings(s);
     CHECK_FALSE(FileExists(kIni));
 }
 
