@@ -34,7 +34,9 @@ static bool AppendEntry(IgnoreList& list, const char* bytes, size_t n, int& capa
 // The file is read the way a text-mode stream with a 260-byte line buffer sees
 // it: CR LF is one LF, 0x1A ends the data, and each piece runs to the next LF
 // but holds at most 259 bytes. Of each piece the bytes before a NUL count, and
-// the last of those (normally the LF) is dropped.
+// the last of those (normally the LF) is dropped. A last line that no line
+// break ends is taken whole, and a UTF-8 byte-order mark that an editor put at
+// the very start is no part of the first path.
 bool ParseIgnoreList(const char* data, size_t size, IgnoreList& list)
 {
     ClearIgnoreList(list);
@@ -42,6 +44,9 @@ bool ParseIgnoreList(const char* data, size_t size, IgnoreList& list)
     char piece[kIgnorePieceSize];
     size_t used = 0;
     size_t i = 0;
+    static const char kUtf8Mark[] = "\xEF\xBB\xBF";
+    if (size >= 3 && memcmp(data, kUtf8Mark, 3) == 0)
+        i = 3;
     bool atEnd = false;
     while (!atEnd) {
         bool pieceDone = false;
@@ -59,10 +64,11 @@ bool ParseIgnoreList(const char* data, size_t size, IgnoreList& list)
             continue;
         const void* nul = memchr(piece, 0, used);
         const size_t n = nul ? static_cast<size_t>(static_cast<const char*>(nul) - piece) : used;
+        const bool unbrokenLastLine = atEnd && !nul;
         used = 0;
         if (n == 0)
             continue;
-        if (!AppendEntry(list, piece, n - 1, capacity)) {
+        if (!AppendEntry(list, piece, unbrokenLastLine ? n : n - 1, capacity)) {
             ClearIgnoreList(list);
             return false;
         }
