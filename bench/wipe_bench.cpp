@@ -62,7 +62,6 @@ int main()
             LoadIgnoreList();
             std::vector<double> push, restore;
             for (int run = 0; run < 7; ++run) {
-                ResetMovedWindowCount();
                 const double t0 = Now();
                 PushWindowsFromEdge(EdgeLeft, 150);
                 const double t1 = Now();

@@ -15,14 +15,21 @@
 
 static const char* const kBarTitles[EdgeCount] = {"SashletLeft", "SashletRight", "SashletTop", "SashletBottom"};
 
-// A later copy takes over: the running one ends its loop before SendMessage
-// returns. WM_DESTROY is used rather than WM_CLOSE because every window of the
-// class treats it as the quit request without being destroyed.
+// A running copy that answers within this time has ended its loop; one that
+// does not is left behind rather than hanging this start too.
+const UINT kHandOverTimeout = 2000;
+
+// A later copy takes over: the running one ends its loop before the message
+// is answered. WM_DESTROY is used rather than WM_CLOSE because every window of
+// the class treats it as the quit request without being destroyed. A sent
+// message that times out is withdrawn, so a copy that has stopped responding
+// finds the request posted instead and quits once it recovers.
 static void HandOverFromRunningCopy()
 {
     HWND running = FindWindowA(kWindowClassName, nullptr);
-    if (running)
-        SendMessageA(running, WM_DESTROY, 0, 0);
+    DWORD_PTR answer;
+    if (running && !SendMessageTimeoutA(running, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, kHandOverTimeout, &answer))
+        PostMessageA(running, WM_DESTROY, 0, 0);
 }
 
 static bool RegisterBarClass(HINSTANCE instance)
@@ -67,8 +74,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     HandOverFromRunningCopy();
     if (!previous && !RegisterBarClass(instance))
         return 0;
-    g_app.screen.height = GetSystemMetrics(SM_CYSCREEN);
-    g_app.screen.width = GetSystemMetrics(SM_CXSCREEN);
+    g_app.screen = PrimaryScreenSize();
     g_app.instance = instance;
     g_app.barBrush = nullptr;
     InitCommonControls();

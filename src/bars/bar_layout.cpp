@@ -28,7 +28,13 @@ void ShowEnabledBars()
     }
 }
 
-void ApplyBarLayout()
+ScreenSize PrimaryScreenSize()
+{
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    return ScreenSize{GetSystemMetrics(SM_CXSCREEN), height};
+}
+
+void ApplyBarLayout(BarActivation activation)
 {
     const Settings& s = g_app.settings;
     if (g_app.barBrush)
@@ -43,7 +49,8 @@ void ApplyBarLayout()
         SetClassLongPtrA(bar, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(g_app.barBrush));
         InvalidateRect(bar, nullptr, TRUE);
         const Rect r = BarRestRect(static_cast<Edge>(e), g_app.screen, s.width, s.offset);
-        SetWindowPos(bar, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_SHOWWINDOW);
+        SetWindowPos(bar, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_SHOWWINDOW | (activation == KeepForeground ? SWP_NOACTIVATE : 0));
     }
 
     const BYTE opacity = BarOpacity(s.alpha);

@@ -5,8 +5,15 @@
 
 void ShowEnabledBars();
 
+// Whether laying the bars out also activates each enabled bar in turn, as it
+// does at start-up and after the options sheet, or leaves the foreground alone.
+enum BarActivation { ActivateBars, KeepForeground };
+
 // Recreates the bar brush, sizes the enabled bars at rest and sets every bar's opacity.
-void ApplyBarLayout();
+void ApplyBarLayout(BarActivation activation = ActivateBars);
+
+// The primary screen's size as the system reports it now.
+ScreenSize PrimaryScreenSize();
 
 // Moves each bar's corner to its rest position without sizing or activating it.
 void MoveBarsHome();

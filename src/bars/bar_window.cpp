@@ -5,6 +5,7 @@
 
 #include "../../res/resource.h"
 #include "../app/app_state.h"
+#include "../config/settings_store.h"
 #include "../options/options_sheet.h"
 #include "bar_layout.h"
 #include "wipe_controller.h"
@@ -67,8 +68,10 @@ static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
 {
     Edge edge;
     const bool isBar = BarEdge(window, &edge);
+    // The first press of a double-click already ran a move loop whose end
+    // pushed windows onto the bar at rest; their homes stay recorded and they
+    // follow the line out with the rest.
     if (doubleClick) {
-        ResetMovedWindowCount();
         if (isBar)
             WipeFromEdge(window, WipeDistance());
         return;
@@ -99,6 +102,23 @@ static void OnExitSizeMove(HWND window)
         WipeToBar(window);
 }
 
+// Every top-level window hears of a new screen size; the main window alone
+// acts on it. Moved windows go home first, while their recorded places still
+// mean what they meant; then the bars are laid out as a fresh start on this
+// screen would lay them out, from the same settings file, without taking the
+// foreground from the user's window.
+static void OnDisplayChange(HWND window, UINT, UINT, UINT)
+{
+    if (window != g_app.mainWindow)
+        return;
+    StopRestoreWatches();
+    RestoreMovedWindows();
+    g_app.screen = PrimaryScreenSize();
+    LoadSettings();
+    ApplyBarLayout(KeepForeground);
+    RestoreAll();
+}
+
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -108,6 +128,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         HANDLE_MSG(window, WM_LBUTTONDOWN, OnLButtonDown);
         HANDLE_MSG(window, WM_LBUTTONDBLCLK, OnLButtonDown);
         HANDLE_MSG(window, WM_RBUTTONUP, OnRButtonUp);
+        HANDLE_MSG(window, WM_DISPLAYCHANGE, OnDisplayChange);
     case WM_MOUSELEAVE:
         OnMouseLeave(window);
         return 0;

@@ -40,6 +40,12 @@ void WipeToBar(HWND bar)
     StartRestoreWatch(bar, edge);
 }
 
+void StopRestoreWatches()
+{
+    for (int e = 0; e < EdgeCount; ++e)
+        KillTimer(g_app.bars[e], TIMER_WATCH_LEFT + e);
+}
+
 void StartDragHoverPoll() { SetTimer(g_app.mainWindow, TIMER_DRAG_HOVER, kDragHoverPeriod, DragHoverPoll); }
 
 void RestoreAll()

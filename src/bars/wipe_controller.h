@@ -14,6 +14,9 @@ void WipeToBar(HWND bar);
 // Bars home, every moved window back, drag-hover polling on again.
 void RestoreAll();
 
+// Stops every bar's restore watch; the moved windows stay where they are.
+void StopRestoreWatches();
+
 // (Re)starts the poll that notices a button held over a bar.
 void StartDragHoverPoll();
 

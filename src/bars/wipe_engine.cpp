@@ -4,15 +4,19 @@
 #include "../config/ignore_list_store.h"
 #include "bar_layout.h"
 
-// Position only: no activation and no change of the stacking order.
+// Position only: no activation and no change of the stacking order. Moving
+// another thread's window synchronously waits for that thread to answer its
+// position messages, so a program that has stopped responding would freeze
+// us; posted instead, the move happens, in order, when the program recovers.
 static void MoveWindowTo(HWND window, int left, int top)
 {
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE);
+    UINT flags = SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE;
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+        flags |= SWP_ASYNCWINDOWPOS;
+    SetWindowPos(window, nullptr, left, top, 0, 0, flags);
 }
 
 void ClearMovedWindows() { ClearMovedWindowTable(g_app.moved); }
-
-void ResetMovedWindowCount() { g_app.moved.count = 0; }
 
 static bool IsBar(HWND window)
 {

@@ -3,10 +3,6 @@
 
 void ClearMovedWindows();
 
-// Starts a new list of moved windows; entries of an earlier wipe stay visible
-// to the look-up until overwritten.
-void ResetMovedWindowCount();
-
 // Slides every eligible window that reaches past `line` from `edge` onto it,
 // recording where it stood the first time.
 void PushWindowsFromEdge(Edge edge, int line);
