@@ -55,7 +55,7 @@ def template_prefix(display):
 
 class Window:
     def __init__(self, line):
-        title, visible, rect, opacity = line.rsplit('|', 3)
+        title, visible, rect, opacity, self.state = line.rsplit('|', 4)
         self.title = title
         self.visible = visible == '1'
         self.rect = tuple(int(v) for v in rect.split())
@@ -74,11 +74,17 @@ class Window:
         return (self.rect[2] - self.rect[0], self.rect[3] - self.rect[1])
 
     def __repr__(self):
-        return 'Window(%r, visible=%s, rect=%s, opacity=%d)' % (self.title, self.visible, self.rect, self.opacity)
+        return 'Window(%r, visible=%s, rect=%s, opacity=%d, %s)' % (self.title, self.visible, self.rect, self.opacity,
+                                                                  self.state)
+
+
+VIRTUAL_DESKTOP_KEYS = (
+    '\n[Software\\\\Wine\\\\Explorer] 1700000000\n"Desktop"="Default"\n'
+    '\n[Software\\\\Wine\\\\Explorer\\\\Desktops] 1700000000\n"Default"="%dx%d"\n' % SCREEN)
 
 
 class Session:
-    def __init__(self, name, locale=None):
+    def __init__(self, name, locale=None, virtual_desktop=False):
         self.name = name
         self.procs = []
         self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', '1', '-screen', '0', '%dx%dx24' % SCREEN,
@@ -90,6 +96,12 @@ class Session:
                         ignore=shutil.ignore_patterns('wineserver'))
         self.app_dir = os.path.join(self.root, 'app')
         os.makedirs(self.app_dir)
+        if virtual_desktop:
+            # Wine draws a whole Windows desktop into one X window: frames,
+            # captions and maximised windows as on Windows, and display
+            # changes that reach the programs.
+            with open(os.path.join(self.prefix, 'user.reg'), 'a') as f:
+                f.write(VIRTUAL_DESKTOP_KEYS)
         self.env = base_env(self.prefix, self.display)
         if locale:
             self.env['LC_ALL'] = locale
@@ -130,9 +142,9 @@ class Session:
                        message='a visible bar')
         return p
 
-    def start_windows(self, *layouts):
+    def start_windows(self, *layouts, exe=TESTWIN):
         """Starts a test process owning plain windows; waits until they exist."""
-        p = self.wine(TESTWIN, *layouts)
+        p = self.wine(exe, *layouts)
         titles = [s.split(':')[0] for s in layouts if not s.startswith('many:')]
         for t in titles:
             wait_until(lambda: self.find(t), 20, message='window ' + t)
@@ -155,6 +167,26 @@ class Session:
 
     def xdotool(self, *args):
         subprocess.run(['xdotool'] + [str(a) for a in args], env=self.env, check=True, timeout=60)
+
+    def x_windows(self, title, only_visible=False):
+        """X windows whose name is exactly `title`, found without asking Wine,
+        which may be waiting on a program that does not answer."""
+        args = ['xdotool', 'search'] + (['--onlyvisible'] if only_visible else []) + ['--name', '^%s$' % title]
+        r = subprocess.run(args, env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
+        return r.stdout.split()
+
+    # --- gestures ---
+    def raise_bar(self, title):
+        """Wine does not keep another process's topmost window above later ones
+        in X, where real clicks land; a person sees the bar on top."""
+        self.xdotool('search', '--name', '^%s$' % title, 'windowraise')
+
+    def double_click(self, x, y):
+        self.xdotool('mousemove', x, y, 'click', '--repeat', 2, '--delay', 80, 1)
+
+    def double_click_bar(self, title, x, y):
+        self.raise_bar(title)
+        self.double_click(x, y)
 
     # --- the screen ---
     def screenshot(self, label):
@@ -186,9 +218,11 @@ class Session:
 class SessionTest(unittest.TestCase):
     """A test case with a fresh Session per test."""
     locale = None
+    virtual_desktop = False
 
     def setUp(self):
-        self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale)
+        self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale,
+                         virtual_desktop=self.virtual_desktop)
         self.addCleanup(self.s.close)
 
     def wipe_left_with_a_window(self):

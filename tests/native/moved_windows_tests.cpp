@@ -41,24 +41,29 @@ TEST_CASE("recorded windows are restored in order and the table empties")
     CHECK(Restore(t).empty());
 }
 
-TEST_CASE("after a count reset new records overwrite and cut off older ones")
+TEST_CASE("records of a later wipe join those of an earlier one and every home is restored once")
 {
     static MovedWindowTable t;
     ClearMovedWindowTable(t);
-    for (uintptr_t i = 1; i <= 5; ++i)
-        RecordMovedWindow(t, H(i), static_cast<int>(i), 0);
-    t.count = 0;  // the reset a double-click makes
-    // Old records stay visible to the look-up until overwritten.
-    CHECK(IsMovedWindow(t, H(4)));
-    RecordMovedWindow(t, H(9), 90, 0);
-    CHECK(IsMovedWindow(t, H(9)));
-    CHECK_FALSE(IsMovedWindow(t, H(1)));
-    CHECK_FALSE(IsMovedWindow(t, H(2)));  // the entry after the new one is freed
-    CHECK(IsMovedWindow(t, H(3)));        // beyond it, still looked up...
-    const auto moves = Restore(t);        // ...but no longer restored
-    REQUIRE(moves.size() == 1);
-    CHECK(moves[0].window == H(9));
-    CHECK(IsMovedWindow(t, H(3)));
+    // The first press of a double-click pushes onto the bar at rest...
+    RecordMovedWindow(t, H(1), -4, -4);
+    RecordMovedWindow(t, H(2), 0, 300);
+    // ...and the wipe that follows finds them recorded and adds the others.
+    for (uintptr_t w : {1u, 2u})
+        CHECK(IsMovedWindow(t, H(w)));
+    RecordMovedWindow(t, H(3), 60, 10);
+    CHECK(t.count == 3);
+    const auto moves = Restore(t);
+    REQUIRE(moves.size() == 3);
+    CHECK(moves[0].window == H(1));
+    CHECK(moves[0].left == -4);
+    CHECK(moves[0].top == -4);
+    CHECK(moves[1].window == H(2));
+    CHECK(moves[1].top == 300);
+    CHECK(moves[2].window == H(3));
+    CHECK(moves[2].left == 60);
+    for (uintptr_t w : {1u, 2u, 3u})
+        CHECK_FALSE(IsMovedWindow(t, H(w)));
 }
 
 TEST_CASE("the table holds 256 windows and no more")

@@ -4,6 +4,9 @@
 //   probe find TITLE              the line of the first window with that title
 //   probe destroy TITLE           sends WM_DESTROY to it
 //   probe activate TITLE          makes it the foreground window
+//   probe hang TITLE              makes testwin's process stop responding
+//   probe resume                  lets it respond again
+//   probe resolution W H          changes the screen size (virtual desktop mode)
 //   probe foreground              the line of the foreground window
 //   probe font FACE POINTS        the face, height and average width the system gives that font
 //   probe sheet                   every control of the open property sheet: id|class|visible|rect|text
@@ -12,7 +15,8 @@
 //   probe soak-wipes N OTHER      N double-click wipes of the Left bar, each ended by activating OTHER
 //   probe soak-options N          N openings of the options sheet, each closed with OK
 // The soak commands print "done|failures".
-// A line reads: title|visible|left top right bottom|opacity  (opacity -1: not layered)
+// A line reads: title|visible|left top right bottom|opacity|state
+// (opacity -1: not layered; state: normal, maximized or minimized)
 #include <windows.h>
 #include <psapi.h>
 #include <cstdio>
@@ -31,7 +35,9 @@ static void PrintWindow(HWND w)
     if ((GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED) && GetLayeredWindowAttributes(w, nullptr, &alpha, &flags) &&
         (flags & LWA_ALPHA))
         opacity = alpha;
-    printf("%s|%d|%ld %ld %ld %ld|%d\n", title, IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right, r.bottom, opacity);
+    const char* state = IsZoomed(w) ? "maximized" : IsIconic(w) ? "minimized" : "normal";
+    printf("%s|%d|%ld %ld %ld %ld|%d|%s\n", title, IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right, r.bottom,
+           opacity, state);
 }
 
 static const char* g_class;
@@ -191,6 +197,23 @@ int main(int argc, char** argv)
         return SoakWipes(atoi(argv[2]), argv[3]);
     if (strcmp(cmd, "soak-options") == 0 && argc == 3)
         return SoakOptions(atoi(argv[2]));
+    if (strcmp(cmd, "resume") == 0) {
+        HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
+        const bool ok = resume && SetEvent(resume);
+        if (resume)
+            CloseHandle(resume);
+        return ok ? 0 : 1;
+    }
+    if (strcmp(cmd, "resolution") == 0 && argc == 4) {
+        DEVMODEA mode = {};
+        mode.dmSize = sizeof mode;
+        mode.dmPelsWidth = static_cast<DWORD>(atoi(argv[2]));
+        mode.dmPelsHeight = static_cast<DWORD>(atoi(argv[3]));
+        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+        const LONG result = ChangeDisplaySettingsA(&mode, 0);
+        printf("%ld\n", result);
+        return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+    }
     if (strcmp(cmd, "foreground") == 0) {
         HWND w = GetForegroundWindow();
         if (w)
@@ -222,6 +245,8 @@ int main(int argc, char** argv)
         PrintWindow(w);
     else if (strcmp(cmd, "destroy") == 0)
         SendMessageA(w, WM_DESTROY, 0, 0);
+    else if (strcmp(cmd, "hang") == 0)
+        return PostMessageA(w, WM_APP, 0, 0) ? 0 : 1;
     else if (strcmp(cmd, "activate") == 0)
         return SetForegroundWindow(w) ? 0 : 1;
     else

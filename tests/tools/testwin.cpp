@@ -1,7 +1,10 @@
 // Test helper: a process that owns plain top-level windows for wipes to move.
 //   testwin LAYOUT...   each LAYOUT is TITLE:LEFT,TOP,WIDTH,HEIGHT[:OPTION...]
 // Options: hidden (created without WS_VISIBLE), progman (class "Progman", so it
-// stands in for the desktop's "Program Manager" window), minimized.
+// stands in for the desktop's "Program Manager" window), minimized, caption (a
+// framed, captioned window), maximized (captioned and maximised).
+// A window sent WM_APP stops pumping messages, as a program that has stopped
+// responding does, until the event "SashletTestResume" is set.
 // A press on a window holds the mouse until release, as a drag-and-drop source does.
 // A layout "many:N:LEFT,TOP,WIDTH,HEIGHT" makes N windows titled many0..many(N-1).
 // The process runs until it is killed or one of its windows gets WM_CLOSE.
@@ -26,6 +29,13 @@ static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     case WM_RBUTTONUP:
         ReleaseCapture();
         return 0;
+    case WM_APP: {
+        // A plain wait, not a message wait: sent messages queue up unanswered.
+        HANDLE resume = CreateEventA(nullptr, FALSE, FALSE, "SashletTestResume");
+        WaitForSingleObject(resume, INFINITE);
+        CloseHandle(resume);
+        return 0;
+    }
     }
     return DefWindowProcA(w, msg, wp, lp);
 }
@@ -45,11 +55,15 @@ static void Create(const char* title, int x, int y, int w, int h, const char* op
 {
     const bool hidden = strstr(options, "hidden") != nullptr;
     const bool progman = strstr(options, "progman") != nullptr;
-    HWND hwnd = CreateWindowExA(0, progman ? "Progman" : "SashletTestWindow", title,
-                                WS_POPUP | WS_BORDER | (hidden ? 0 : WS_VISIBLE), x, y, w, h, nullptr, nullptr,
-                                inst, nullptr);
+    const bool maximized = strstr(options, "maximized") != nullptr;
+    const bool framed = maximized || strstr(options, "caption") != nullptr;
+    const DWORD style = (framed ? WS_OVERLAPPEDWINDOW : WS_POPUP | WS_BORDER) | (hidden || maximized ? 0 : WS_VISIBLE);
+    HWND hwnd = CreateWindowExA(0, progman ? "Progman" : "SashletTestWindow", title, style, x, y, w, h, nullptr,
+                                nullptr, inst, nullptr);
     if (strstr(options, "minimized"))
         ShowWindow(hwnd, SW_MINIMIZE);
+    else if (maximized && !hidden)
+        ShowWindow(hwnd, SW_MAXIMIZE);
 }
 
 int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int)

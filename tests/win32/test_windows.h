@@ -27,6 +27,31 @@ struct TestWindows {
         return false;
     }
 
+    // Moves of another thread's windows are posted to it; a message sent now
+    // is answered only after those, so on return they have all been applied.
+    // False when the process does not answer in time.
+    bool Settle(UINT timeout = 5000) const
+    {
+        struct Search {
+            DWORD processId;
+            HWND found;
+        } search = {process.dwProcessId, nullptr};
+        EnumWindows(
+            [](HWND w, LPARAM p) -> BOOL {
+                Search& s = *reinterpret_cast<Search*>(p);
+                DWORD pid = 0;
+                GetWindowThreadProcessId(w, &pid);
+                if (pid != s.processId)
+                    return TRUE;
+                s.found = w;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        DWORD_PTR answer;
+        return search.found &&
+               SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer) != 0;
+    }
+
     void Stop()
     {
         if (!process.hProcess)
@@ -48,6 +73,23 @@ inline RECT RectOf(const char* title)
     RECT r = {};
     GetWindowRect(Find(title), &r);
     return r;
+}
+
+inline bool IsAt(const char* title, int left, int top)
+{
+    const RECT r = RectOf(title);
+    return r.left == left && r.top == top;
+}
+
+// Waits for a posted move to land; true once the window stands there.
+inline bool ArrivesAt(const char* title, int left, int top, int timeout = 5000)
+{
+    for (int waited = 0; waited < timeout; waited += 10) {
+        if (IsAt(title, left, top))
+            return true;
+        Sleep(10);
+    }
+    return IsAt(title, left, top);
 }
 
 inline std::string TestWinPath()

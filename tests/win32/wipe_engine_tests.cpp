@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "app/app_state.h"
 #include "bars/wipe_engine.h"
@@ -27,16 +28,51 @@ struct WipeFixture {
     }
 };
 
-bool At(const char* title, int left, int top)
+std::string Layout(const char* title, int left, int top, int width, int height, const char* options = "")
 {
-    const RECT r = RectOf(title);
-    return r.left == left && r.top == top;
+    return std::string(title) + ":" + std::to_string(left) + "," + std::to_string(top) + "," +
+           std::to_string(width) + "," + std::to_string(height) + options + " ";
 }
 
 bool SizeIs(const char* title, int width, int height)
 {
     const RECT r = RectOf(title);
     return r.right - r.left == width && r.bottom - r.top == height;
+}
+
+struct Expect {
+    const char* title;
+    POINT home;
+    POINT pushed;
+};
+
+// Starts the windows, pushes once and checks every window against where it
+// must stand, then restores and checks every window is home again.
+void PushAndRestore(TestWindows& windows, const std::string& layouts, Edge edge, int line,
+                    const std::vector<Expect>& expect, int recorded)
+{
+    REQUIRE(windows.Start(layouts, expect.back().title));
+    std::vector<SIZE> sizes;
+    for (const Expect& e : expect) {
+        const RECT r = RectOf(e.title);
+        sizes.push_back(SIZE{r.right - r.left, r.bottom - r.top});
+    }
+    PushWindowsFromEdge(edge, line);
+    REQUIRE(windows.Settle());
+    for (size_t i = 0; i < expect.size(); ++i) {
+        CAPTURE(expect[i].title);
+        CHECK(IsAt(expect[i].title, expect[i].pushed.x, expect[i].pushed.y));
+        CHECK(SizeIs(expect[i].title, sizes[i].cx, sizes[i].cy));
+    }
+    CHECK(g_app.moved.count == recorded);
+    RestoreMovedWindows();
+    CHECK(g_app.moved.count == 0);
+    REQUIRE(windows.Settle());
+    for (size_t i = 0; i < expect.size(); ++i) {
+        CAPTURE(expect[i].title);
+        CHECK(IsAt(expect[i].title, expect[i].home.x, expect[i].home.y));
+        CHECK(SizeIs(expect[i].title, sizes[i].cx, sizes[i].cy));
+    }
 }
 }
 
@@ -45,57 +81,52 @@ TEST_CASE_FIXTURE(WipeFixture, "each edge pushes the windows reaching past its l
     const int W = g_app.screen.width, H = g_app.screen.height;
     SUBCASE("left")
     {
-        REQUIRE(windows.Start("a:10,100,200,150 online:150,300,80,80 beyond:151,500,80,80", "beyond"));
-        PushWindowsFromEdge(EdgeLeft, 150);
-        CHECK(At("a", 150, 100));
-        CHECK(SizeIs("a", 200, 150));
-        CHECK(At("online", 150, 300));
-        CHECK(At("beyond", 151, 500));
-        CHECK(g_app.moved.count == 2);
+        PushAndRestore(windows,
+                       Layout("a", 10, 100, 200, 150) + Layout("flush", 0, 260, 80, 80) +
+                           Layout("online", 150, 360, 80, 80) + Layout("beyond", 151, 500, 80, 80),
+                       EdgeLeft, 150,
+                       {{"a", {10, 100}, {150, 100}},
+                        {"flush", {0, 260}, {150, 260}},
+                        {"online", {150, 360}, {150, 360}},
+                        {"beyond", {151, 500}, {151, 500}}},
+                       3);
     }
     SUBCASE("right")
     {
-        const std::string layouts = "a:" + std::to_string(W - 300) + ",100,300,150 online:" +
-                                  std::to_string(W - 230) + ",300,80,80 beyond:" + std::to_string(W - 231) +
-                                  ",500,80,80";
-        REQUIRE(windows.Start(layouts, "beyond"));
-        PushWindowsFromEdge(EdgeRight, W - 150);
-        CHECK(At("a", W - 450, 100));
-        CHECK(SizeIs("a", 300, 150));
-        CHECK(At("online", W - 230, 300));
-        CHECK(At("beyond", W - 231, 500));
-        CHECK(g_app.moved.count == 2);
+        PushAndRestore(windows,
+                       Layout("a", W - 300, 100, 300, 150) + Layout("flush", W - 80, 260, 80, 80) +
+                           Layout("online", W - 230, 360, 80, 80) + Layout("beyond", W - 231, 500, 80, 80),
+                       EdgeRight, W - 150,
+                       {{"a", {W - 300, 100}, {W - 450, 100}},
+                        {"flush", {W - 80, 260}, {W - 230, 260}},
+                        {"online", {W - 230, 360}, {W - 230, 360}},
+                        {"beyond", {W - 231, 500}, {W - 231, 500}}},
+                       3);
     }
     SUBCASE("top")
     {
-        REQUIRE(windows.Start("a:100,-20,200,150 online:400,150,80,80 beyond:600,151,80,80", "beyond"));
-        PushWindowsFromEdge(EdgeTop, 150);
-        CHECK(At("a", 100, 150));
-        CHECK(SizeIs("a", 200, 150));
-        CHECK(At("online", 400, 150));
-        CHECK(At("beyond", 600, 151));
-        CHECK(g_app.moved.count == 2);
+        PushAndRestore(windows,
+                       Layout("a", 100, -20, 200, 150) + Layout("flush", 320, 0, 80, 80) +
+                           Layout("online", 420, 150, 80, 80) + Layout("beyond", 600, 151, 80, 80),
+                       EdgeTop, 150,
+                       {{"a", {100, -20}, {100, 150}},
+                        {"flush", {320, 0}, {320, 150}},
+                        {"online", {420, 150}, {420, 150}},
+                        {"beyond", {600, 151}, {600, 151}}},
+                       3);
     }
     SUBCASE("bottom")
     {
-        const std::string layouts = "a:100," + std::to_string(H - 100) + ",200,150 online:400," +
-                                  std::to_string(H - 230) + ",80,80 beyond:600," + std::to_string(H - 231) +
-                                  ",80,80";
-        REQUIRE(windows.Start(layouts, "beyond"));
-        PushWindowsFromEdge(EdgeBottom, H - 150);
-        CHECK(At("a", 100, H - 300));
-        CHECK(SizeIs("a", 200, 150));
-        CHECK(At("online", 400, H - 230));
-        CHECK(At("beyond", 600, H - 231));
-        CHECK(g_app.moved.count == 2);
+        PushAndRestore(windows,
+                       Layout("a", 100, H - 100, 200, 150) + Layout("flush", 320, H - 80, 80, 80) +
+                           Layout("online", 420, H - 230, 80, 80) + Layout("beyond", 600, H - 231, 80, 80),
+                       EdgeBottom, H - 150,
+                       {{"a", {100, H - 100}, {100, H - 300}},
+                        {"flush", {320, H - 80}, {320, H - 230}},
+                        {"online", {420, H - 230}, {420, H - 230}},
+                        {"beyond", {600, H - 231}, {600, H - 231}}},
+                       3);
     }
-    RestoreMovedWindows();
-    CHECK(g_app.moved.count == 0);
-    const RECT a = RectOf("a");
-    CHECK(((a.left == 10 && a.top == 100) || (a.left == W - 300 && a.top == 100) || (a.left == 100 && a.top == -20) ||
-           (a.left == 100 && a.top == H - 100)));
-    CHECK(a.right - a.left == (a.left == W - 300 ? 300 : 200));
-    CHECK(a.bottom - a.top == 150);
 }
 
 TEST_CASE_FIXTURE(WipeFixture, "hidden, empty, off-screen and ignored windows stay where they are")
@@ -104,20 +135,23 @@ TEST_CASE_FIXTURE(WipeFixture, "hidden, empty, off-screen and ignored windows st
                           "offscreen:-500,10,300,100 moved:20,400,100,100",
                           "moved"));
     PushWindowsFromEdge(EdgeLeft, 150);
-    CHECK(At("hidden", 10, 10));
-    CHECK(At("empty", 10, 200));
-    CHECK(At("flat", 10, 300));
-    CHECK(At("offscreen", -500, 10));
-    CHECK(At("moved", 150, 400));
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("hidden", 10, 10));
+    CHECK(IsAt("empty", 10, 200));
+    CHECK(IsAt("flat", 10, 300));
+    CHECK(IsAt("offscreen", -500, 10));
+    CHECK(IsAt("moved", 150, 400));
+    CHECK(g_app.moved.count == 1);
     RestoreMovedWindows();
-    CHECK(At("moved", 20, 400));
+    CHECK(ArrivesAt("moved", 20, 400));
 
     const std::string self = TestWinPath();
     const char* list[] = {self.c_str()};
     SaveIgnoreList(list, 1);
     LoadIgnoreList();
     PushWindowsFromEdge(EdgeLeft, 150);
-    CHECK(At("moved", 20, 400));
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("moved", 20, 400));
     CHECK(g_app.moved.count == 0);
 }
 
@@ -125,58 +159,88 @@ TEST_CASE_FIXTURE(WipeFixture, "a second wipe from another edge keeps the first 
 {
     REQUIRE(windows.Start("w:10,20,100,100", "w"));
     PushWindowsFromEdge(EdgeLeft, 150);
-    CHECK(At("w", 150, 20));
+    CHECK(ArrivesAt("w", 150, 20));
     PushWindowsFromEdge(EdgeTop, 200);
-    CHECK(At("w", 150, 200));
+    CHECK(ArrivesAt("w", 150, 200));
     CHECK(g_app.moved.count == 1);
     // Dragging a bar back toward its edge pulls the recorded window along.
     PushWindowsFromEdge(EdgeLeft, 60);
-    CHECK(At("w", 60, 200));
+    CHECK(ArrivesAt("w", 60, 200));
     RestoreMovedWindows();
-    CHECK(At("w", 10, 20));
+    CHECK(ArrivesAt("w", 10, 20));
 }
 
-TEST_CASE_FIXTURE(WipeFixture, "after a count reset earlier records beyond the new ones drop out")
+TEST_CASE_FIXTURE(WipeFixture, "windows pushed onto a bar at rest keep their homes through the wipe that follows")
 {
-    REQUIRE(windows.Start("a:10,10,50,50 b:10,100,50,50 c:10,200,50,50", "c"));
+    // A double-click's first press pushes what reaches past the 2-pixel bar,
+    // the double-click then wipes 150 pixels out.
+    REQUIRE(windows.Start("flush:0,10,50,50 edge:-8,100,60,50 later:100,200,50,50", "later"));
+    PushWindowsFromEdge(EdgeLeft, 2);
+    CHECK(ArrivesAt("flush", 2, 10));
+    CHECK(ArrivesAt("edge", 2, 100));
+    CHECK(g_app.moved.count == 2);
     PushWindowsFromEdge(EdgeLeft, 150);
-    REQUIRE(g_app.moved.count == 3);
-    TestWindows later;
-    REQUIRE(later.Start("d:10,300,50,50", "d"));
-    ResetMovedWindowCount();
-    // A nearer line: only d is new; a, b and c no longer reach past it.
-    PushWindowsFromEdge(EdgeLeft, 100);
-    CHECK(g_app.moved.count == 1);
+    CHECK(g_app.moved.count == 3);
+    CHECK(ArrivesAt("flush", 150, 10));
+    CHECK(ArrivesAt("edge", 150, 100));
+    CHECK(ArrivesAt("later", 150, 200));
     RestoreMovedWindows();
-    CHECK(At("d", 10, 300));
-    // d's record overwrote the first entry and freed the second, so none of the
-    // earlier windows is walked back home.
-    for (const char* title : {"a", "b", "c"}) {
-        CAPTURE(title);
-        const LONG left = RectOf(title).left;
-        CHECK((left == 100 || left == 150));
+    CHECK(ArrivesAt("flush", 0, 10));
+    CHECK(ArrivesAt("edge", -8, 100));
+    CHECK(ArrivesAt("later", 100, 200));
+}
+
+TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up neither the wipe nor the restore")
+{
+    REQUIRE(windows.Start("a:10,10,50,50 b:10,300,50,50", "b"));
+    TestWindows hung;
+    REQUIRE(hung.Start("hung:10,150,50,50", "hung"));
+    REQUIRE(PostMessageA(Find("hung"), WM_APP, 0, 0));
+    REQUIRE_FALSE(hung.Settle(300));
+    for (int round = 0; round < 2; ++round) {
+        CAPTURE(round);
+        const DWORD start = GetTickCount();
+        PushWindowsFromEdge(EdgeLeft, 150);
+        CHECK(GetTickCount() - start < 1000);
+        CHECK(g_app.moved.count == 3);
+        CHECK(ArrivesAt("a", 150, 10));
+        CHECK(ArrivesAt("b", 150, 300));
+        CHECK(IsAt("hung", 10, 150));
+        RestoreMovedWindows();
+        CHECK(GetTickCount() - start < 2000);
+        CHECK(ArrivesAt("a", 10, 10));
+        CHECK(ArrivesAt("b", 10, 300));
     }
+    // Once it answers again, its window takes every move in order and ends at home.
+    HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
+    REQUIRE(resume);
+    SetEvent(resume);
+    CloseHandle(resume);
+    REQUIRE(hung.Settle());
+    CHECK(IsAt("hung", 10, 150));
 }
 
 TEST_CASE_FIXTURE(WipeFixture, "the 257th qualifying window stays where it is")
 {
     REQUIRE(windows.Start("many:257:10,10,40,40", "many256"));
     PushWindowsFromEdge(EdgeLeft, 100);
+    REQUIRE(windows.Settle());
     CHECK(g_app.moved.count == 256);
     int pushed = 0, stayed = 0;
     for (int i = 0; i < 257; ++i) {
         const std::string title = "many" + std::to_string(i);
-        if (At(title.c_str(), 100, 10))
+        if (IsAt(title.c_str(), 100, 10))
             ++pushed;
-        else if (At(title.c_str(), 10, 10))
+        else if (IsAt(title.c_str(), 10, 10))
             ++stayed;
     }
     CHECK(pushed == 256);
     CHECK(stayed == 1);
     RestoreMovedWindows();
+    REQUIRE(windows.Settle());
     int home = 0;
     for (int i = 0; i < 257; ++i)
-        home += At(("many" + std::to_string(i)).c_str(), 10, 10) ? 1 : 0;
+        home += IsAt(("many" + std::to_string(i)).c_str(), 10, 10) ? 1 : 0;
     CHECK(home == 257);
 }
 
@@ -189,6 +253,6 @@ TEST_CASE_FIXTURE(WipeFixture, "a recorded window closed before the restore brea
     REQUIRE(g_app.moved.count == 2);
     closing.Stop();
     RestoreMovedWindows();
-    CHECK(At("stays", 10, 10));
+    CHECK(ArrivesAt("stays", 10, 10));
     CHECK(g_app.moved.count == 0);
 }

@@ -1,0 +1,161 @@
+"""Desktops as users have them: maximised windows, windows flush with an edge,
+a program that has stopped responding, a change of resolution, a running copy
+that does not answer, and ignore lists edited by hand."""
+import os
+import shutil
+import signal
+import time
+import unittest
+
+from harness import SCREEN, TESTWIN, SessionTest, wait_until, windows_path
+
+W, H = SCREEN
+D = 150  # twice the default horizontal icon spacing of 75
+ALL_EDGES = '[Sashlet]\r\nLeft=1\r\nRight=1\r\nTop=1\r\nBottom=1\r\n'
+
+
+class MaximisedAndFlushTest(SessionTest):
+    virtual_desktop = True
+
+    def test_every_edge_brings_maximised_and_flush_windows_back_to_the_pixel(self):
+        self.s.write('Sashlet.ini', ALL_EDGES)
+        self.s.start_sashlet()
+        # Each flush window, and each ordinary one reaching into a strip,
+        # touches its own edge's strip and no other.
+        self.s.start_windows('max:100,100,300,200:maximized', 'flushL:0,200,150,100:caption',
+                             'flushR:%d,300,150,100:caption' % (W - 150), 'flushT:400,0,150,100:caption',
+                             'flushB:600,%d,150,100:caption' % (H - 100), 'inL:30,500,100,80', 'inR:800,180,100,80',
+                             'inT:500,30,100,80', 'inB:250,640,100,80', 'other:450,350,100,80')
+        homes = {t: self.s.find(t) for t in ('max', 'flushL', 'flushR', 'flushT', 'flushB', 'inL', 'inR', 'inT',
+                                             'inB', 'other')}
+        self.assertEqual(homes['max'].state, 'maximized')
+        self.assertLess(homes['max'].left, 0, 'a maximised window reaches past every edge')
+        edges = {
+            # bar, a point on it away from the corners, the windows it pushes and where
+            'Left': ((1, 420), {t: lambda r: (D, r[1]) for t in ('max', 'flushL', 'inL')}),
+            'Right': ((W - 1, 500), {t: lambda r: (r[0] + W - D - r[2], r[1]) for t in ('max', 'flushR', 'inR')}),
+            'Top': ((700, 1), {t: lambda r: (r[0], D) for t in ('max', 'flushT', 'inT')}),
+            'Bottom': ((450, H - 1), {t: lambda r: (r[0], r[1] + H - D - r[3]) for t in ('max', 'flushB', 'inB')}),
+        }
+        for edge, (point, pushed) in edges.items():
+            with self.subTest(edge):
+                self.s.double_click_bar('Sashlet' + edge, *point)
+                for title, to in pushed.items():
+                    self.assertWindowAt(title, *to(homes[title].rect), size=homes[title].size)
+                for title in homes.keys() - pushed.keys():
+                    self.assertWindowAt(title, homes[title].left, homes[title].top)
+                self.assertEqual(self.s.probe('activate', 'other')[0], 0)
+                for title, home in homes.items():
+                    back = self.assertWindowAt(title, home.left, home.top, size=home.size)
+                    self.assertEqual(back.state, home.state, title)
+
+
+class StoppedRespondingTest(SessionTest):
+    def test_a_hung_program_does_not_stop_wipes_and_its_window_ends_at_home(self):
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,100', 'b:0,450,200,100', 'other:500,300,100,100')
+        self.s.start_windows('hung:20,250,200,100')
+        # The hung program even holds the foreground when the user turns to the bar.
+        self.assertEqual(self.s.probe('activate', 'hung')[0], 0)
+        self.assertEqual(self.s.probe('hang', 'hung')[0], 0)
+        for attempt in range(2):
+            with self.subTest(attempt=attempt):
+                self.s.double_click_bar('SashletLeft', 1, 700)
+                self.assertWindowAt('SashletLeft', D, 0)
+                self.assertWindowAt('a', D, 100)
+                self.assertWindowAt('b', D, 450)
+                self.assertEqual(self.s.find('hung').left, 20)
+                self.s.xdotool('mousemove', 550, 350, 'click', 1)
+                self.assertWindowAt('a', 10, 100)
+                self.assertWindowAt('b', 0, 450)
+                self.assertWindowAt('SashletLeft', 0, 0)
+        self.assertEqual(self.s.probe('resume')[0], 0)
+        # It catches up on every move in order: out, back, out, back.
+        time.sleep(1)
+        self.assertWindowAt('hung', 20, 250)
+
+
+class DisplayChangeTest(SessionTest):
+    virtual_desktop = True
+
+    def bars_at(self, expected):
+        def current():
+            bars = {w.title: w.rect for w in self.s.bars() if w.visible}
+            return bars if bars == expected else None
+        return wait_until(current, 10, message='bars at %r (now %r)' % (expected, self.s.bars()))
+
+    def test_bars_follow_a_new_screen_size_and_moved_windows_come_back(self):
+        ini = ALL_EDGES + 'Width=4\r\nOffset=320\r\n'
+        self.s.write('Sashlet.ini', ini)
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,150', 'other:400,300,100,100')
+        self.bars_at({'SashletLeft': (0, 320, 4, 448), 'SashletRight': (1020, 320, 1024, 448),
+                      'SashletTop': (320, 0, 704, 4), 'SashletBottom': (320, 764, 704, 768)})
+        self.s.double_click_bar('SashletLeft', 2, 400)
+        self.assertWindowAt('a', D, 100)
+        self.assertEqual(self.s.probe('resolution', '800', '600')[0], 0)
+        self.assertWindowAt('a', 10, 100)
+        # A margin of 320 is more than half of 600, so the load rules drop it
+        # on this screen, as they would at a start on it.
+        self.bars_at({'SashletLeft': (0, 0, 4, 600), 'SashletRight': (796, 0, 800, 600),
+                      'SashletTop': (0, 0, 800, 4), 'SashletBottom': (0, 596, 800, 600)})
+        self.s.screenshot('800x600')
+        self.assertEqual(self.s.read('Sashlet.ini'), ini.encode())
+        # The user's window keeps the foreground.
+        self.assertEqual(self.s.probe('activate', 'other')[0], 0)
+        self.assertEqual(self.s.probe('resolution', '1024', '768')[0], 0)
+        self.bars_at({'SashletLeft': (0, 320, 4, 448), 'SashletRight': (1020, 320, 1024, 448),
+                      'SashletTop': (320, 0, 704, 4), 'SashletBottom': (320, 764, 704, 768)})
+        self.assertEqual(self.s.probe('foreground')[1].split('|')[0], 'other')
+        # Wiping still works on the new layout.
+        self.s.double_click_bar('SashletRight', W - 2, 400)
+        self.assertWindowAt('SashletRight', W - D, 320)
+
+
+class FrozenCopyTest(SessionTest):
+    def test_a_second_start_does_not_hang_on_a_copy_that_does_not_answer(self):
+        first = self.s.start_sashlet()
+        self.assertEqual(len(self.s.x_windows('SashletLeft', only_visible=True)), 1)
+        os.kill(first.pid, signal.SIGSTOP)
+        try:
+            started = time.monotonic()
+            self.s.start_sashlet(wait_for_bars=False)
+            wait_until(lambda: len(self.s.x_windows('SashletLeft', only_visible=True)) == 2, 15,
+                       message="the new copy's bar")
+            self.assertLess(time.monotonic() - started, 8)
+        finally:
+            os.kill(first.pid, signal.SIGCONT)
+        # Thawed, the old copy finds the hand-over waiting and ends.
+        wait_until(lambda: first.poll() is not None, 20, message='the old copy to end')
+        self.assertEqual(first.returncode, 0)
+        self.assertIsNone(self.s.sashlet.poll())
+        wait_until(lambda: len(self.s.x_windows('SashletLeft', only_visible=True)) == 1, 10,
+                   message='one bar left')
+
+
+class HandEditedListTest(SessionTest):
+    def test_a_list_without_final_line_break_or_with_a_byte_order_mark_still_ignores(self):
+        other_exe = self.s.path('other.exe')
+        shutil.copy(TESTWIN, other_exe)
+        self.s.start_windows('kept:10,100,200,100')
+        self.s.start_windows('moved:10,300,200,100', exe=other_exe)
+        listed = windows_path(TESTWIN).encode()
+        for label, data in (('no line break', listed), ('byte-order mark', b'\xef\xbb\xbf' + listed + b'\r\n')):
+            with self.subTest(label):
+                self.s.write('ignore.lst', data)
+                p = self.s.start_sashlet()
+                self.s.double_click_bar('SashletLeft', 1, 700)
+                self.assertWindowAt('moved', D, 300)
+                self.assertEqual(self.s.find('kept').left, 10)
+                # Clicking the ignored program's window keeps the wipe.
+                self.assertEqual(self.s.probe('activate', 'kept')[0], 0)
+                time.sleep(0.3)
+                self.assertEqual(self.s.find('moved').left, D)
+                self.s.xdotool('mousemove', 250, 350, 'click', 1)
+                self.assertWindowAt('moved', 10, 300)
+                self.s.probe('destroy', 'Sashlet')
+                wait_until(lambda: p.poll() is not None, 20, message='the program to end')
+
+
+if __name__ == '__main__':
+    unittest.main()
