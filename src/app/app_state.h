@@ -9,6 +9,13 @@
 
 enum UiLanguage { LanguageEnglish, LanguageJapanese };
 
+// The foreground window a bar's restore watch last found keeping the wipe,
+// and the ignore list it was judged by: while both stay, the answer stands.
+struct WatchMemory {
+    HWND keeper;
+    unsigned listRevision;
+};
+
 struct AppState {
     HINSTANCE instance;
     ScreenSize screen;
@@ -22,6 +29,7 @@ struct AppState {
     HBRUSH swatchBrush;
     HWND optionsSheet;  // the open options sheet, or none
     MovedWindowTable moved;
+    WatchMemory watches[EdgeCount];
     IgnoreList ignore;
 };
 

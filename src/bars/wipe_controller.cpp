@@ -14,6 +14,7 @@ int WipeDistance() { return GetSystemMetrics(SM_CXICONSPACING) * g_app.settings.
 
 static void StartRestoreWatch(HWND bar, Edge edge)
 {
+    g_app.watches[edge].keeper = nullptr;
     SetTimer(bar, TIMER_WATCH_LEFT + edge, kRestoreWatchPeriod, RestoreWatch);
 }
 
@@ -104,8 +105,19 @@ void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
 {
     // The wipe lasts while the bar itself, the desktop or an ignored program is in front.
     HWND front = GetForegroundWindow();
-    if (!front || front == bar || front == FindWindowA("Progman", "Program Manager") || IsIgnoredWindow(front))
+    if (!front || front == bar)
         return;
+    Edge edge;
+    if (!BarEdge(bar, &edge))
+        return;
+    // An ignored program may hold the front for minutes; ask about it once.
+    WatchMemory& memory = g_app.watches[edge];
+    if (front == memory.keeper && memory.listRevision == g_app.ignore.revision)
+        return;
+    if (front == FindWindowA("Progman", "Program Manager") || IsIgnoredWindow(front)) {
+        memory = WatchMemory{front, g_app.ignore.revision};
+        return;
+    }
     RestoreAll();
     KillTimer(bar, id);
 }

@@ -8,12 +8,10 @@
 // another thread's window synchronously waits for that thread to answer its
 // position messages, so a program that has stopped responding would freeze
 // us; posted instead, the move happens, in order, when the program recovers.
+// The system moves a window of our own thread at once whatever the flag says.
 static void MoveWindowTo(HWND window, int left, int top)
 {
-    UINT flags = SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE;
-    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
-        flags |= SWP_ASYNCWINDOWPOS;
-    SetWindowPos(window, nullptr, left, top, 0, 0, flags);
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
 }
 
 void ClearMovedWindows() { ClearMovedWindowTable(g_app.moved); }
@@ -27,21 +25,29 @@ static bool IsBar(HWND window)
 struct PushRequest {
     Edge edge;
     int line;
+    HWND desktop;
+    IgnoreQuery ignore;
 };
 
+// The facts the process itself answers come first; a round trip to the
+// system comes only when the cheaper ones leave the window a candidate, and
+// the executable lookup last, for a window that would otherwise move.
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
-    const PushRequest& request = *reinterpret_cast<const PushRequest*>(param);
-    if (!window || IsBar(window) || !IsWindowVisible(window) || window == GetDesktopWindow() ||
-        MovedWindowTableFull(g_app.moved))
-        return TRUE;
-    if (IsIgnoredWindow(window))
+    PushRequest& request = *reinterpret_cast<PushRequest*>(param);
+    if (!window || MovedWindowTableFull(g_app.moved) || IsBar(window) || window == request.desktop ||
+        !IsWindowVisible(window))
         return TRUE;
     RECT rc;
     if (!GetWindowRect(window, &rc))
         return TRUE;
     const Rect r{rc.left, rc.top, rc.right, rc.bottom};
     if (IsBeyondEdge(request.edge, r, g_app.screen) || r.top == r.bottom || r.left == r.right)
+        return TRUE;
+    // A window moved by an earlier push follows the line either way, so a bar
+    // dragged back pulls its windows back, while its first home stays recorded.
+    const bool recorded = IsMovedWindow(g_app.moved, window);
+    if (!recorded && !ReachesPastLine(request.edge, r, request.line))
         return TRUE;
     // The platform reports minimised windows as SW_SHOWMINIMIZED, so this
     // rarely fires; they are parked off-screen and fail the tests above instead.
@@ -50,24 +56,21 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     GetWindowPlacement(window, &placement);
     if (placement.showCmd == SW_MINIMIZE)
         return TRUE;
+    if (IsIgnoredWindowIn(request.ignore, window))
+        return TRUE;
+    if (!recorded)
+        RecordMovedWindow(g_app.moved, window, r.left, r.top);
     const Point to = PushedCorner(request.edge, r, request.line);
-    // A window moved by an earlier push follows the line either way, so a bar
-    // dragged back pulls its windows back, while its first home stays recorded.
-    if (IsMovedWindow(g_app.moved, window)) {
-        MoveWindowTo(window, to.x, to.y);
-        return TRUE;
-    }
-    if (!ReachesPastLine(request.edge, r, request.line))
-        return TRUE;
-    RecordMovedWindow(g_app.moved, window, r.left, r.top);
     MoveWindowTo(window, to.x, to.y);
     return TRUE;
 }
 
 void PushWindowsFromEdge(Edge edge, int line)
 {
-    PushRequest request{edge, line};
+    PushRequest request{edge, line, GetDesktopWindow(), {}};
+    BeginIgnoreQuery(request.ignore, g_app.ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
+    EndIgnoreQuery(request.ignore);
 }
 
 static void MoveBack(WindowHandle window, int left, int top, void*) { MoveWindowTo(window, left, top); }

@@ -109,8 +109,37 @@ void FreeIgnoreList() { ClearIgnoreList(g_app.ignore); }
 
 bool IsIgnoredWindow(HWND window)
 {
-    if (g_app.ignore.count == 0)
+    IgnoreQuery query;
+    BeginIgnoreQuery(query, g_app.ignore);
+    const bool ignored = IsIgnoredWindowIn(query, window);
+    EndIgnoreQuery(query);
+    return ignored;
+}
+
+void BeginIgnoreQuery(IgnoreQuery& query, const IgnoreList& list)
+{
+    query.list = &list;
+    BeginImageLookups(query.lookups);
+    query.verdicts = ProcessVerdicts{nullptr, 0, 0};
+}
+
+bool IsIgnoredWindowIn(IgnoreQuery& query, HWND window)
+{
+    if (query.list->count == 0)
         return false;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    bool ignored = false;
+    if (FindProcessVerdict(query.verdicts, processId, &ignored))
+        return ignored;
     char path[MAX_PATH];
-    return GetWindowProcessImagePath(window, path) == 1 && IgnoreListContains(g_app.ignore, path);
+    ignored = LookUpImagePath(query.lookups, processId, path) == 1 && IgnoreListContains(*query.list, path);
+    AddProcessVerdict(query.verdicts, processId, ignored);
+    return ignored;
+}
+
+void EndIgnoreQuery(IgnoreQuery& query)
+{
+    EndImageLookups(query.lookups);
+    ClearProcessVerdicts(query.verdicts);
 }

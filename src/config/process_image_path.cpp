@@ -4,11 +4,11 @@
 
 #include "config_path.h"
 
-typedef BOOL(WINAPI* EnumProcessModulesFn)(HANDLE, HMODULE*, DWORD, LPDWORD);
-typedef DWORD(WINAPI* GetModuleFileNameExAFn)(HANDLE, HMODULE, LPSTR, DWORD);
 typedef BOOL(WINAPI* QueryFullProcessImageNameAFn)(HANDLE, DWORD, LPSTR, PDWORD);
 typedef HANDLE(WINAPI* CreateToolhelp32SnapshotFn)(DWORD, DWORD);
 typedef BOOL(WINAPI* Process32Fn)(HANDLE, LPPROCESSENTRY32);
+
+static unsigned long s_lookupCount;
 
 // The name GetProcAddress hands back has to pass through FARPROC first.
 template <typename Fn>
@@ -28,28 +28,53 @@ static HMODULE LoadSystemPsapi()
     return LoadLibraryA(path);
 }
 
-int ImagePathFromModuleList(DWORD processId, char* path)
+void BeginImageLookups(ImageLookups& lookups) { lookups = ImageLookups{0, false, nullptr, nullptr, nullptr}; }
+
+void EndImageLookups(ImageLookups& lookups)
 {
-    HMODULE psapi = LoadSystemPsapi();
-    if (!psapi)
-        return 0;
-    EnumProcessModulesFn enumModules = Lookup<EnumProcessModulesFn>(psapi, "EnumProcessModules");
-    GetModuleFileNameExAFn moduleFileName = Lookup<GetModuleFileNameExAFn>(psapi, "GetModuleFileNameExA");
-    int result = 0;
-    if (enumModules && moduleFileName) {
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
-        if (process) {
-            // Room for one handle: the first is the executable's, and a
-            // process with more modules is no failure.
-            HMODULE module;
-            DWORD needed;
-            if (enumModules(process, &module, sizeof module, &needed) &&
-                moduleFileName(process, module, path, MAX_PATH) != 0)
-                result = 1;
-            CloseHandle(process);
+    if (lookups.psapi)
+        FreeLibrary(lookups.psapi);
+    BeginImageLookups(lookups);
+}
+
+static bool HavePsapi(ImageLookups& lookups)
+{
+    if (!lookups.psapiTried) {
+        lookups.psapiTried = true;
+        lookups.psapi = LoadSystemPsapi();
+        if (lookups.psapi) {
+            lookups.enumModules = Lookup<EnumProcessModulesFn>(lookups.psapi, "EnumProcessModules");
+            lookups.moduleFileName = Lookup<GetModuleFileNameExAFn>(lookups.psapi, "GetModuleFileNameExA");
         }
     }
-    FreeLibrary(psapi);
+    return lookups.enumModules && lookups.moduleFileName;
+}
+
+static int ModuleListRoute(ImageLookups& lookups, DWORD processId, char* path)
+{
+    if (!HavePsapi(lookups))
+        return 0;
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    if (!process)
+        return 0;
+    // Room for one handle: the first is the executable's, and a process with
+    // more modules is no failure.
+    HMODULE module;
+    DWORD needed;
+    const int result = lookups.enumModules(process, &module, sizeof module, &needed) &&
+                               lookups.moduleFileName(process, module, path, MAX_PATH) != 0
+                           ? 1
+                           : 0;
+    CloseHandle(process);
+    return result;
+}
+
+int ImagePathFromModuleList(DWORD processId, char* path)
+{
+    ImageLookups lookups;
+    BeginImageLookups(lookups);
+    const int result = ModuleListRoute(lookups, processId, path);
+    EndImageLookups(lookups);
     return result;
 }
 
@@ -97,21 +122,36 @@ int ImagePathFromProcessSnapshot(DWORD processId, char* path)
     return result;
 }
 
-int GetWindowProcessImagePath(HWND window, char* path)
+int LookUpImagePath(ImageLookups& lookups, DWORD processId, char* path)
 {
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
     if (processId == 0)
         return 0;
-    OSVERSIONINFOA version = {};
-    version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version))
-        return 0;
-    switch (version.dwPlatformId) {
+    ++s_lookupCount;
+    if (lookups.platform == 0) {
+        OSVERSIONINFOA version = {};
+        version.dwOSVersionInfoSize = sizeof version;
+        if (!GetVersionExA(&version))
+            return 0;
+        lookups.platform = version.dwPlatformId;
+    }
+    switch (lookups.platform) {
     case VER_PLATFORM_WIN32_NT:
-        return ImagePathFromModuleList(processId, path) || ImagePathFromImageQuery(processId, path);
+        return ModuleListRoute(lookups, processId, path) || ImagePathFromImageQuery(processId, path);
     case VER_PLATFORM_WIN32_WINDOWS:
         return ImagePathFromProcessSnapshot(processId, path);
     }
     return 0;
 }
+
+int GetWindowProcessImagePath(HWND window, char* path)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    ImageLookups lookups;
+    BeginImageLookups(lookups);
+    const int result = LookUpImagePath(lookups, processId, path);
+    EndImageLookups(lookups);
+    return result;
+}
+
+unsigned long ImagePathLookupCount() { return s_lookupCount; }
