@@ -14,6 +14,7 @@ add_executable(sashlet_native_tests
     tests/native/bar_geometry_tests.cpp
     tests/native/ignore_list_tests.cpp
     tests/native/moved_windows_tests.cpp
+    tests/native/process_verdicts_tests.cpp
     tests/native/settings_tests.cpp
 )
 target_include_directories(sashlet_native_tests PRIVATE ${DOCTEST_INCLUDE_DIR} tests/common)

@@ -145,7 +145,13 @@ class Session:
     def start_windows(self, *layouts, exe=TESTWIN):
         """Starts a test process owning plain windows; waits until they exist."""
         p = self.wine(exe, *layouts)
-        titles = [s.split(':')[0] for s in layouts if not s.startswith('many:')]
+        titles = []
+        for layout in layouts:
+            parts = layout.split(':')
+            if parts[0] == 'many':
+                titles.append('%s%d' % (parts[3] if len(parts) > 3 else 'many', int(parts[1]) - 1))
+            else:
+                titles.append(parts[0])
         for t in titles:
             wait_until(lambda: self.find(t), 20, message='window ' + t)
         return p

@@ -1,4 +1,5 @@
 """Wiping by hand: double-click, bar drag, drag-and-drop hover, restore, menu."""
+import shutil
 import unittest
 
 from harness import SCREEN, TESTWIN, SessionTest, wait_until, windows_path
@@ -73,6 +74,26 @@ class WipeKeepsTest(SessionTest):
         # Several watch periods later the wipe still stands.
         for _ in range(5):
             self.assertEqual(self.s.find('SashletLeft').left, 150)
+
+    def test_an_ignored_program_with_many_windows_keeps_them_all_in_place(self):
+        other_exe = self.s.path('other.exe')
+        shutil.copy(TESTWIN, other_exe)
+        self.s.write('ignore.lst', windows_path(TESTWIN) + '\r\n')
+        self.s.start_sashlet()
+        self.s.start_windows('many:15:10,100,120,80:near', 'many:15:400,300,120,80:far')
+        self.s.start_windows('a:20,500,100,80', 'b:0,620,100,80', 'c:600,500,100,80', exe=other_exe)
+        ignored = ['near%d' % i for i in range(15)] + ['far%d' % i for i in range(15)]
+        homes = {t: self.s.find(t) for t in ignored + ['a', 'b', 'c']}
+        self.s.double_click_bar('SashletLeft', 1, 400)
+        self.assertWindowAt('a', D, 500)
+        self.assertWindowAt('b', D, 620)
+        for title in ignored + ['c']:
+            self.assertEqual((self.s.find(title).left, self.s.find(title).top), (homes[title].left, homes[title].top),
+                             title)
+        self.s.xdotool('mousemove', 650, 540, 'click', 1)
+        for title, home in homes.items():
+            self.assertWindowAt(title, home.left, home.top)
+        self.assertWindowAt('SashletLeft', 0, 0)
 
     def test_program_manager_keeps_the_wipe(self):
         self.s.start_sashlet()

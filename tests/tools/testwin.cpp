@@ -6,7 +6,8 @@
 // A window sent WM_APP stops pumping messages, as a program that has stopped
 // responding does, until the event "SashletTestResume" is set.
 // A press on a window holds the mouse until release, as a drag-and-drop source does.
-// A layout "many:N:LEFT,TOP,WIDTH,HEIGHT" makes N windows titled many0..many(N-1).
+// A layout "many:N:LEFT,TOP,WIDTH,HEIGHT[:NAME]" makes N windows titled
+// NAME0..NAME(N-1), "many" when no NAME is given.
 // The process runs until it is killed or one of its windows gets WM_CLOSE.
 #include <windows.h>
 #include <cstdio>
@@ -75,10 +76,11 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int)
         snprintf(layout, sizeof layout, "%s", __argv[i]);
         int x, y, w, h, n;
         char options[128] = "";
-        if (sscanf(layout, "many:%d:%d,%d,%d,%d", &n, &x, &y, &w, &h) == 5) {
+        char name[32] = "many";
+        if (sscanf(layout, "many:%d:%d,%d,%d,%d:%31s", &n, &x, &y, &w, &h, name) >= 5) {
             for (int k = 0; k < n; ++k) {
-                char title[32];
-                snprintf(title, sizeof title, "many%d", k);
+                char title[48];
+                snprintf(title, sizeof title, "%s%d", name, k);
                 Create(title, x, y, w, h, "", inst);
             }
             continue;

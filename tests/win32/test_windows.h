@@ -10,10 +10,12 @@
 struct TestWindows {
     PROCESS_INFORMATION process = {};
 
-    // layouts as testwin takes them; waits until the window titled `waitFor` exists.
-    bool Start(const std::string& layouts, const char* waitFor)
+    // layouts as testwin takes them; waits until the window titled `waitFor`
+    // exists. `exe` names a copy of testwin beside the tests, for windows of
+    // another program.
+    bool Start(const std::string& layouts, const char* waitFor, const char* exe = "testwin.exe")
     {
-        std::string cmd = "\"" + BesideExe("testwin.exe") + "\" " + layouts;
+        std::string cmd = "\"" + BesideExe(exe) + "\" " + layouts;
         STARTUPINFOA si = {};
         si.cb = sizeof si;
         if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process))
