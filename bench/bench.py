@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Measures Sashlet under Wine and prints Markdown tables: start-up against a
-minimal Win32 program, idle CPU, memory, and the shipped executable's size and
-imports. Timings are medians over repeated runs.
+minimal Win32 program, idle CPU, memory, wipes on a busy desktop, and the
+shipped executable's size and imports. Timings are medians over repeated runs.
 
 Usage: bench.py BUILD_DIR SHIPPED_EXE   (DISPLAY and the SASHLET_* variables as for the tests)
 """
@@ -43,6 +43,64 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf('SC_CLK_TCK')
 
 
+def cpu_ns(pid):
+    """CPU time of every thread of a process, in nanoseconds (the scheduler's
+    own account, far finer than the 10 ms ticks of /proc/PID/stat)."""
+    total = 0
+    for task in os.listdir('/proc/%d/task' % pid):
+        try:
+            with open('/proc/%d/task/%s/schedstat' % (pid, task)) as f:
+                total += int(f.read().split()[0])
+        except OSError:
+            pass
+    return total
+
+
+def wineserver_pid(prefix):
+    for entry in os.listdir('/proc'):
+        if not entry.isdigit():
+            continue
+        try:
+            with open('/proc/%s/comm' % entry) as f:
+                if not f.read().startswith('wineserver'):
+                    continue
+            with open('/proc/%s/environ' % entry, 'rb') as f:
+                if ('WINEPREFIX=%s' % prefix).encode() in f.read().split(b'\0'):
+                    return int(entry)
+        except OSError:
+            pass
+    raise RuntimeError('no wineserver for ' + prefix)
+
+
+BUSY_LIST = ''.join('C:\\Program Files\\Vendor%d\\tool.exe\r\n' % i for i in range(50))
+
+
+def busy_desktop(entries, cycles=5, repeats=5):
+    """CPU seconds of Sashlet and of the wineserver over `cycles` wipes and
+    restores of the Left edge, with 220 windows of one program on the screen,
+    20 of them reaching the strip (median of `repeats` measurements)."""
+    s = harness.Session('busy')
+    try:
+        s.write('ignore.lst', BUSY_LIST if entries else '')
+        p = s.start_sashlet()
+        s.start_windows('many:200:400,300,60,60:far', 'many:20:10,100,60,60:near')
+        s.start_windows('other:700,600,60,60')
+        server = wineserver_pid(s.prefix)
+        s.probe('soak-wipes', '2', 'other', timeout=300)
+        own, theirs = [], []
+        for _ in range(repeats):
+            before = cpu_ns(p.pid), cpu_ns(server)
+            code, out = s.probe('soak-wipes', str(cycles), 'other', timeout=300)
+            after = cpu_ns(p.pid), cpu_ns(server)
+            if code != 0 or out.strip() != '%d|0' % cycles:
+                raise RuntimeError('wipes failed: %r' % out)
+            own.append((after[0] - before[0]) / 1e9)
+            theirs.append((after[1] - before[1]) / 1e9)
+        return statistics.median(own), statistics.median(theirs)
+    finally:
+        s.close()
+
+
 def memory_kib(pid):
     with open('/proc/%d/status' % pid) as f:
         status = dict(line.split(':', 1) for line in f)
@@ -79,6 +137,16 @@ def main():
         print()
     finally:
         s.close()
+
+    empty = busy_desktop(0)
+    fifty = busy_desktop(50)
+    print('| busy desktop: 220 windows of one program, 20 in the strip, 5 wipes | Sashlet CPU (s) '
+          '| wineserver CPU (s) | together (s) |')
+    print('|---|---:|---:|---:|')
+    print('| empty ignore list | %.3f | %.3f | %.3f |' % (empty[0], empty[1], sum(empty)))
+    print('| 50-entry ignore list, none matching | %.3f | %.3f | %.3f |' % (fifty[0], fifty[1], sum(fifty)))
+    print('| ratio | %.2f | %.2f | %.2f |' % (fifty[0] / empty[0], fifty[1] / empty[1], sum(fifty) / sum(empty)))
+    print()
 
     dlls = subprocess.run(['i686-w64-mingw32-objdump', '-p', SHIPPED], stdout=subprocess.PIPE, check=True).stdout
     imports = sorted({l.split(':', 1)[1].strip().lower() for l in dlls.decode().splitlines() if 'DLL Name:' in l})

@@ -1,7 +1,10 @@
 // Times one push and one restore over 10, 100 and 250 windows of another
 // process, with an empty ignore list and with a 50-entry list (none of which
-// matches, so every window costs a process lookup). Prints a Markdown table
-// of medians over several runs.
+// matches), and compares a push of 250 windows with a bare loop that only
+// enumerates the windows and moves the same ones to the same places, and with
+// a loop that also reads the two facts no wipe can decide without (each
+// window's rectangle and whether it is shown). Prints Markdown tables of
+// medians over several runs.
 #include <windows.h>
 
 #include <algorithm>
@@ -12,6 +15,8 @@
 #include "app/app_state.h"
 #include "bars/wipe_engine.h"
 #include "config/ignore_list_store.h"
+
+static const int kRuns = 15;
 
 static double Now()
 {
@@ -35,6 +40,75 @@ static std::string BesideExe(const char* name)
     return s.substr(0, s.rfind('\\') + 1) + name;
 }
 
+struct Helper {
+    PROCESS_INFORMATION process = {};
+    HWND last = nullptr;
+};
+
+static bool StartWindows(int n, Helper& helper)
+{
+    std::string cmd = "\"" + BesideExe("testwin.exe") + "\" many:" + std::to_string(n) + ":10,10,60,60";
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &helper.process))
+        return false;
+    const std::string last = "many" + std::to_string(n - 1);
+    for (int i = 0; i < 800 && !(helper.last = FindWindowA(nullptr, last.c_str())); ++i)
+        Sleep(25);
+    return helper.last != nullptr;
+}
+
+static void StopWindows(Helper& helper)
+{
+    TerminateProcess(helper.process.hProcess, 0);
+    WaitForSingleObject(helper.process.hProcess, 10000);
+    CloseHandle(helper.process.hProcess);
+    CloseHandle(helper.process.hThread);
+}
+
+// Moves are posted to the helper's thread; once it answers, all have landed.
+static void Settle(const Helper& helper)
+{
+    DWORD_PTR answer;
+    SendMessageTimeoutA(helper.last, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
+}
+
+static void UseList(const std::vector<const char*>& paths, int count)
+{
+    SaveIgnoreList(paths.data(), count);
+    LoadIgnoreList();
+}
+
+struct Move {
+    HWND window;
+    int left, top;
+};
+
+struct BareLoop {
+    const std::vector<Move>* moves;
+    bool readFacts;
+};
+
+// Visit every top-level window and move the ones a wipe moves, with the same
+// flags; reading the facts too, when asked, as any wipe must to decide.
+static BOOL CALLBACK MoveIfListed(HWND window, LPARAM param)
+{
+    const BareLoop& loop = *reinterpret_cast<const BareLoop*>(param);
+    if (loop.readFacts) {
+        RECT r;
+        if (!GetWindowRect(window, &r) || !(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE))
+            return TRUE;
+    }
+    for (const Move& m : *loop.moves) {
+        if (m.window == window) {
+            SetWindowPos(window, nullptr, m.left, m.top, 0, 0,
+                         SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+            break;
+        }
+    }
+    return TRUE;
+}
+
 int main()
 {
     g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -48,35 +122,67 @@ int main()
 
     printf("| windows | ignore list | push (ms) | restore (ms) |\n|---:|---|---:|---:|\n");
     for (int n : {10, 100, 250}) {
-        std::string cmd = "\"" + BesideExe("testwin.exe") + "\" many:" + std::to_string(n) + ":10,10,60,60";
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        Helper helper;
+        if (!StartWindows(n, helper))
             return 1;
-        const std::string last = "many" + std::to_string(n - 1);
-        for (int i = 0; i < 800 && !FindWindowA(nullptr, last.c_str()); ++i)
-            Sleep(25);
         for (int withList = 0; withList < 2; ++withList) {
-            SaveIgnoreList(fiftyPtrs.data(), withList ? 50 : 0);
-            LoadIgnoreList();
+            UseList(fiftyPtrs, withList ? 50 : 0);
             std::vector<double> push, restore;
-            for (int run = 0; run < 7; ++run) {
+            for (int run = 0; run < kRuns; ++run) {
                 const double t0 = Now();
                 PushWindowsFromEdge(EdgeLeft, 150);
                 const double t1 = Now();
-                RestoreMovedWindows();
+                Settle(helper);
                 const double t2 = Now();
+                RestoreMovedWindows();
+                const double t3 = Now();
+                Settle(helper);
                 push.push_back(t1 - t0);
-                restore.push_back(t2 - t1);
+                restore.push_back(t3 - t2);
             }
             printf("| %d | %s | %.2f | %.2f |\n", n, withList ? "50 entries" : "empty", Median(push), Median(restore));
         }
-        TerminateProcess(pi.hProcess, 0);
-        WaitForSingleObject(pi.hProcess, 10000);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
+        StopWindows(helper);
     }
+
+    printf("\n| 250 windows, all reaching the strip | push (ms) | bare loop (ms) | ratio | loop reading the facts (ms) "
+           "| ratio |\n|---|---:|---:|---:|---:|---:|\n");
+    Helper helper;
+    if (!StartWindows(250, helper))
+        return 1;
+    for (int withList = 0; withList < 2; ++withList) {
+        UseList(fiftyPtrs, withList ? 50 : 0);
+        std::vector<double> push, bare, deciding;
+        for (int run = 0; run < kRuns; ++run) {
+            const double t0 = Now();
+            PushWindowsFromEdge(EdgeLeft, 150);
+            const double t1 = Now();
+            std::vector<Move> out, back;
+            for (int i = 0; i < g_app.moved.count; ++i) {
+                const MovedWindowEntry& e = g_app.moved.entries[i];
+                out.push_back(Move{e.window, 150, e.top});
+                back.push_back(Move{e.window, e.left, e.top});
+            }
+            Settle(helper);
+            RestoreMovedWindows();
+            Settle(helper);
+            for (bool facts : {false, true}) {
+                BareLoop outward{&out, facts}, homeward{&back, false};
+                const double t2 = Now();
+                EnumWindows(MoveIfListed, reinterpret_cast<LPARAM>(&outward));
+                const double t3 = Now();
+                Settle(helper);
+                EnumWindows(MoveIfListed, reinterpret_cast<LPARAM>(&homeward));
+                Settle(helper);
+                (facts ? deciding : bare).push_back(t3 - t2);
+            }
+            push.push_back(t1 - t0);
+        }
+        const double p = Median(push), b = Median(bare), d = Median(deciding);
+        printf("| %s ignore list | %.2f | %.2f | %.2f | %.2f | %.2f |\n", withList ? "50-entry" : "empty", p, b, p / b, d,
+               p / d);
+    }
+    StopWindows(helper);
     FreeIgnoreList();
     DeleteFileA(BesideExe("ignore.lst").c_str());
     return 0;

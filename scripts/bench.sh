@@ -8,7 +8,7 @@ arch=win32
 case "$builddir" in *win64) arch=win64 ;; esac
 . "$root/scripts/virtual-display.sh"
 start_virtual_display bench "$builddir/wine/bench"
-echo "Wipe engine, one push and one restore ($arch build, medians of 7):"
+echo "Wipe engine, one push and one restore ($arch build, medians of 15):"
 echo
 "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$builddir/wipe_bench.exe"
 echo
