@@ -29,14 +29,16 @@ struct PushRequest {
     IgnoreQuery ignore;
 };
 
-// The facts the process itself answers come first; a round trip to the
-// system comes only when the cheaper ones leave the window a candidate, and
-// the executable lookup last, for a window that would otherwise move.
+// Every fact about another program's window costs a round trip to the
+// system, so each is asked only when the ones before leave the window a
+// candidate: its rectangle first (most windows lie nowhere near the strip),
+// then whether it is shown, and the executable lookup last, for a window that
+// would otherwise move. For a top-level window, whose parent is the desktop,
+// the WS_VISIBLE bit is all IsWindowVisible looks at.
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
-    if (!window || MovedWindowTableFull(g_app.moved) || IsBar(window) || window == request.desktop ||
-        !IsWindowVisible(window))
+    if (!window || MovedWindowTableFull(g_app.moved) || IsBar(window) || window == request.desktop)
         return TRUE;
     RECT rc;
     if (!GetWindowRect(window, &rc))
@@ -49,12 +51,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     const bool recorded = IsMovedWindow(g_app.moved, window);
     if (!recorded && !ReachesPastLine(request.edge, r, request.line))
         return TRUE;
-    // The platform reports minimised windows as SW_SHOWMINIMIZED, so this
-    // rarely fires; they are parked off-screen and fail the tests above instead.
-    WINDOWPLACEMENT placement = {};
-    placement.length = sizeof placement;
-    GetWindowPlacement(window, &placement);
-    if (placement.showCmd == SW_MINIMIZE)
+    if (!(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE))
         return TRUE;
     if (IsIgnoredWindowIn(request.ignore, window))
         return TRUE;
