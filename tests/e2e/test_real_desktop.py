@@ -58,6 +58,7 @@ class StoppedRespondingTest(SessionTest):
         # The hung program even holds the foreground when the user turns to the bar.
         self.assertEqual(self.s.probe('activate', 'hung')[0], 0)
         self.assertEqual(self.s.probe('hang', 'hung')[0], 0)
+        wait_until(lambda: self.s.probe('answers', 'hung')[0] == 1, 10, message='the program to stop answering')
         for attempt in range(2):
             with self.subTest(attempt=attempt):
                 self.s.double_click_bar('SashletLeft', 1, 700)

@@ -6,6 +6,7 @@
 //   probe activate TITLE          makes it the foreground window
 //   probe hang TITLE              makes testwin's process stop responding
 //   probe resume                  lets it respond again
+//   probe answers TITLE           exit code 0 when its program answers a message within 200 ms
 //   probe resolution W H          changes the screen size (virtual desktop mode)
 //   probe foreground              the line of the foreground window
 //   probe font FACE POINTS        the face, height and average width the system gives that font
@@ -247,6 +248,10 @@ int main(int argc, char** argv)
         SendMessageA(w, WM_DESTROY, 0, 0);
     else if (strcmp(cmd, "hang") == 0)
         return PostMessageA(w, WM_APP, 0, 0) ? 0 : 1;
+    else if (strcmp(cmd, "answers") == 0) {
+        DWORD_PTR answer;
+        return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, 200, &answer) ? 0 : 1;
+    }
     else if (strcmp(cmd, "activate") == 0)
         return SetForegroundWindow(w) ? 0 : 1;
     else
