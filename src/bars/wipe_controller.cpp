@@ -114,7 +114,7 @@ void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
     WatchMemory& memory = g_app.watches[edge];
     if (front == memory.keeper && memory.listRevision == g_app.ignore.revision)
         return;
-    if (front == FindWindowA("Progman", "Program Manager") || IsIgnoredWindow(front)) {
+    if (front == ProgramManagerWindow() || IsIgnoredWindow(front)) {
         memory = WatchMemory{front, g_app.ignore.revision};
         return;
     }

@@ -16,16 +16,22 @@ static void MoveWindowTo(HWND window, int left, int top)
 
 void ClearMovedWindows() { ClearMovedWindowTable(g_app.moved); }
 
+HWND ProgramManagerWindow() { return FindWindowA("Progman", "Program Manager"); }
+
 static bool IsBar(HWND window)
 {
     Edge edge;
     return BarEdge(window, &edge);
 }
 
+// The desktop is two windows: the system's, and "Program Manager", which
+// spans the screen and shows the icons a wipe is there to uncover. Pushing
+// it would slide the icons away with everything else.
 struct PushRequest {
     Edge edge;
     int line;
     HWND desktop;
+    HWND programManager;
     IgnoreQuery ignore;
 };
 
@@ -38,7 +44,8 @@ struct PushRequest {
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
-    if (!window || MovedWindowTableFull(g_app.moved) || IsBar(window) || window == request.desktop)
+    if (!window || MovedWindowTableFull(g_app.moved) || IsBar(window) || window == request.desktop ||
+        window == request.programManager)
         return TRUE;
     RECT rc;
     if (!GetWindowRect(window, &rc))
@@ -64,7 +71,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 
 void PushWindowsFromEdge(Edge edge, int line)
 {
-    PushRequest request{edge, line, GetDesktopWindow(), {}};
+    PushRequest request{edge, line, GetDesktopWindow(), ProgramManagerWindow(), {}};
     BeginIgnoreQuery(request.ignore, g_app.ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
     EndIgnoreQuery(request.ignore);
