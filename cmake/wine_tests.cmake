@@ -20,6 +20,7 @@ set(test_link_options -static -static-libgcc -static-libstdc++)
 # Helper programs the tests start: windows to push around, and a probe that
 # reports what another process's windows look like.
 add_executable(testwin WIN32 tests/tools/testwin.cpp)
+target_link_libraries(testwin PRIVATE user32 gdi32 shell32)
 target_link_options(testwin PRIVATE ${test_link_options})
 add_executable(probe tests/tools/probe.cpp)
 target_link_libraries(probe PRIVATE user32 gdi32 psapi)
@@ -64,6 +65,9 @@ if(NOT SASHLET_SHIPPED_EXE)
 endif()
 add_test(NAME executable
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_executable.py ${SASHLET_SHIPPED_EXE})
+
+add_test(NAME docs
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_docs.py ${CMAKE_SOURCE_DIR})
 
 # End to end: each module starts its own X display and Wine prefix.
 file(GLOB e2e_modules RELATIVE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.py)

@@ -1,15 +1,29 @@
 #!/usr/bin/env bash
-# Copies the pictures the end-to-end tests take into docs/images for the user
-# guide, cropped to what they show. Run scripts/test.sh first.
+# Turns the pictures the end-to-end tests take into docs/images for the README
+# and the user guide: cropped to what they show, scaled, and stored as indexed
+# PNG so each stays a few tens of KB. Run scripts/test.sh first.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 art=$(ls -d "$root"/build/win*/artifacts | head -n1)
 out=$root/docs/images
 mkdir -p "$out"
 pick() { ls "$art"/$1 | head -n1; }
-convert "$(pick "*four-edges.png")" -resize 50% "$out/bars.png"
-convert "$(pick "*test_left-wiped.png")" -resize 50% "$out/wipe.png"
-convert "$(pick 'PagesLookTest-test_both_pages_fit_and_are_kept_as_pictures-options-page.png')" -crop 480x400+0+0 +repage "$out/options-en.png"
-convert "$(pick 'PagesLookTest-test_both_pages_fit_and_are_kept_as_pictures-ignore-page.png')" -crop 480x400+0+0 +repage "$out/ignore-en.png"
-convert "$(pick 'JapanesePagesLookTest-test_both_pages_fit_and_are_kept_as_pictures-options-page.png')" -crop 480x400+0+0 +repage "$out/options-ja.png"
-convert "$(pick 'JapanesePagesLookTest-test_both_pages_fit_and_are_kept_as_pictures-ignore-page.png')" -crop 480x400+0+0 +repage "$out/ignore-ja.png"
+# indexed SOURCE CROP SCALE OUT: crop, scale and reduce to a palette.
+indexed() { convert "$1" -crop "$2" +repage -resize "$3" -colors 128 -strip "PNG8:$4"; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+indexed "$(pick 'PicturesTest-*-wipe-before.png')" 600x600+0+0 60% "$work/before.png"
+indexed "$(pick 'PicturesTest-*-wipe-after.png')" 600x600+0+0 60% "$work/after.png"
+convert "$work/before.png" "$work/after.png" -background white -splice 8x0 +append -chop 8x0 \
+  -colors 128 -strip "PNG8:$out/wipe-before-after.png"
+indexed "$(pick 'PicturesTest-*-drag-file.png')" 600x600+0+0 60% "$out/drag-file.png"
+indexed "$(pick 'PicturesTest-*-bar-drag.png')" 720x600+0+0 60% "$out/bar-drag.png"
+indexed "$(pick 'PicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-en.png"
+indexed "$(pick 'JapanesePicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-ja.png"
+indexed "$(pick '*four-edges.png')" 1024x768+0+0 50% "$out/bars.png"
+indexed "$(pick 'PagesLookTest-*-options-page.png')" 480x400+0+0 100% "$out/options-en.png"
+indexed "$(pick 'PagesLookTest-*-ignore-page.png')" 480x400+0+0 100% "$out/ignore-en.png"
+indexed "$(pick 'JapanesePagesLookTest-*-options-page.png')" 480x400+0+0 100% "$out/options-ja.png"
+indexed "$(pick 'JapanesePagesLookTest-*-ignore-page.png')" 480x400+0+0 100% "$out/ignore-ja.png"
+rm -f "$out/wipe.png"

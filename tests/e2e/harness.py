@@ -19,6 +19,9 @@ WINE_DIR = os.environ.get('SASHLET_WINE_DIR', '/tmp/sashlet-wine')
 ARTIFACTS = os.environ.get('SASHLET_ARTIFACTS', '/tmp/sashlet-artifacts')
 WINE = '/usr/lib/wine/wine64' if ARCH == 'win64' else '/usr/lib/wine/wine'
 SCREEN = (1024, 768)
+ICON_CELL = 75      # the desktop's icon spacing, and the stand-in desktop's grid
+ICON_ROWS = 6       # the stand-in desktop's icons fill two columns of six
+DESKTOP_COLOUR = (22, 92, 148)
 BAR_TITLES = ('SashletLeft', 'SashletRight', 'SashletTop', 'SashletBottom')
 WINE_SH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wine.sh')
 
@@ -85,6 +88,8 @@ VIRTUAL_DESKTOP_KEYS = (
 
 class Session:
     def __init__(self, name, locale=None, virtual_desktop=False):
+        """Every session shows a stand-in for the Windows desktop: a "Program
+        Manager" window below all others, with two columns of desktop icons."""
         self.name = name
         self.procs = []
         self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', '1', '-screen', '0', '%dx%dx24' % SCREEN,
@@ -110,6 +115,8 @@ class Session:
         # the loser exits.
         subprocess.run(['wineserver', '-p'], env=self.env, timeout=60)
         self.probe('foreground')
+        self.wine(TESTWIN, 'Program Manager:0,0,%d,%d:desktop' % SCREEN)
+        wait_until(lambda: self.find('Program Manager'), 20, message='the desktop')
 
     # --- files beside the program ---
     def path(self, name):

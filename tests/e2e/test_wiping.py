@@ -95,16 +95,19 @@ class WipeKeepsTest(SessionTest):
             self.assertWindowAt(title, home.left, home.top)
         self.assertWindowAt('SashletLeft', 0, 0)
 
-    def test_program_manager_keeps_the_wipe(self):
+    def test_clicking_the_desktop_keeps_the_wipe(self):
         self.s.start_sashlet()
-        self.s.start_windows('Program Manager:600,300,100,100:progman', 'a:10,100,200,150')
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 1, 700, 'click', '--repeat', 2, '--delay', 80, 1)
-        self.assertWindowAt('a', 150, 100)
-        self.s.probe('activate', 'Program Manager')
+        self.s.start_windows('a:10,100,200,150')
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('a', D, 100)
+        # The desktop itself, "Program Manager", is never pushed.
+        self.assertWindowAt('Program Manager', 0, 0)
+        self.s.xdotool('mousemove', 700, 600, 'click', 1)
+        wait_until(lambda: self.s.probe('foreground')[1].startswith('Program Manager|'), 5,
+                   message='the desktop in front')
         for _ in range(5):
-            self.assertEqual(self.s.find('a').left, 150)
-        self.s.probe('activate', 'a')
+            self.assertEqual(self.s.find('a').left, D)
+        self.s.xdotool('mousemove', D + 50, 150, 'click', 1)
         self.assertWindowAt('a', 10, 100)
 
 

@@ -30,8 +30,8 @@ struct WipeFixture {
 
 std::string Layout(const char* title, int left, int top, int width, int height, const char* options = "")
 {
-    return std::string(title) + ":" + std::to_string(left) + "," + std::to_string(top) + "," +
-           std::to_string(width) + "," + std::to_string(height) + options + " ";
+    return "\"" + std::string(title) + ":" + std::to_string(left) + "," + std::to_string(top) + "," +
+           std::to_string(width) + "," + std::to_string(height) + options + "\" ";
 }
 
 bool SizeIs(const char* title, int width, int height)
@@ -153,6 +153,21 @@ TEST_CASE_FIXTURE(WipeFixture, "hidden, empty, off-screen and ignored windows st
     REQUIRE(windows.Settle());
     CHECK(IsAt("moved", 20, 400));
     CHECK(g_app.moved.count == 0);
+}
+
+TEST_CASE_FIXTURE(WipeFixture, "the desktop's Program Manager window, which spans the screen, is never pushed")
+{
+    REQUIRE(windows.Start(Layout("Program Manager", 0, 0, g_app.screen.width, g_app.screen.height, ":desktop") +
+                              Layout("other", 10, 10, 100, 100),
+                          "other"));
+    REQUIRE(ProgramManagerWindow() == Find("Program Manager"));
+    PushWindowsFromEdge(EdgeLeft, 150);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("other", 150, 10));
+    CHECK(IsAt("Program Manager", 0, 0));
+    CHECK(g_app.moved.count == 1);
+    RestoreMovedWindows();
+    CHECK(ArrivesAt("other", 10, 10));
 }
 
 TEST_CASE_FIXTURE(WipeFixture, "a second wipe from another edge keeps the first homes")
