@@ -158,10 +158,11 @@ int main()
             PushWindowsFromEdge(EdgeLeft, 150);
             const double t1 = Now();
             std::vector<Move> out, back;
-            for (int i = 0; i < g_app.moved.count; ++i) {
-                const MovedWindowEntry& e = g_app.moved.entries[i];
-                out.push_back(Move{e.window, 150, e.top});
-                back.push_back(Move{e.window, e.left, e.top});
+            for (const MovedWindowEntry& e : g_app.moved.entries) {
+                if (!e.window || e.returning)
+                    continue;
+                out.push_back(Move{e.window, e.sent.x, e.sent.y});
+                back.push_back(Move{e.window, e.home.x, e.home.y});
             }
             Settle(helper);
             RestoreMovedWindows();

@@ -3,37 +3,71 @@
 void ClearMovedWindowTable(MovedWindowTable& table)
 {
     for (MovedWindowEntry& e : table.entries)
-        e = MovedWindowEntry{nullptr, 0, 0};
+        e = MovedWindowEntry{nullptr, Point{0, 0}, Point{0, 0}, false};
     table.count = 0;
+}
+
+static MovedWindowEntry* EntryOf(MovedWindowTable& table, WindowHandle window)
+{
+    for (MovedWindowEntry& e : table.entries)
+        if (e.window == window)
+            return &e;
+    return nullptr;
+}
+
+static const MovedWindowEntry* EntryOf(const MovedWindowTable& table, WindowHandle window)
+{
+    return EntryOf(const_cast<MovedWindowTable&>(table), window);
 }
 
 bool IsMovedWindow(const MovedWindowTable& table, WindowHandle window)
 {
-    for (const MovedWindowEntry& e : table.entries)
-        if (e.window == window)
-            return true;
-    return false;
+    const MovedWindowEntry* e = window ? EntryOf(table, window) : nullptr;
+    return e && !e->returning;
 }
 
 bool MovedWindowTableFull(const MovedWindowTable& table) { return table.count >= kMovedWindowCapacity; }
 
-void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, int left, int top)
+Point SettledCorner(const MovedWindowTable& table, WindowHandle window, Point current)
 {
-    if (MovedWindowTableFull(table) || table.count < 0)
-        return;
-    table.entries[table.count] = MovedWindowEntry{window, left, top};
-    ++table.count;
-    if (table.count < kMovedWindowCapacity)
-        table.entries[table.count].window = nullptr;
+    const MovedWindowEntry* e = window ? EntryOf(table, window) : nullptr;
+    if (!e || !(current == e->home || current == e->sent))
+        return current;
+    return e->returning ? e->home : e->sent;
 }
 
-void RestoreMovedWindowTable(MovedWindowTable& table,
-                             void (*moveBack)(WindowHandle, int, int, void*), void* context)
+void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, Point home)
 {
-    for (int i = 0; i < kMovedWindowCapacity && table.entries[i].window; ++i) {
-        MovedWindowEntry& e = table.entries[i];
-        moveBack(e.window, e.left, e.top, context);
-        e.window = nullptr;
+    if (!window || MovedWindowTableFull(table))
+        return;
+    MovedWindowEntry* slot = EntryOf(table, window);
+    if (slot && !slot->returning)
+        return;
+    if (!slot)
+        slot = EntryOf(table, nullptr);
+    for (int i = 0; !slot && i < kMovedWindowCapacity; ++i)
+        if (table.entries[i].returning)
+            slot = &table.entries[i];
+    if (!slot)
+        return;
+    *slot = MovedWindowEntry{window, home, home, false};
+    ++table.count;
+}
+
+void NoteWindowSent(MovedWindowTable& table, WindowHandle window, Point to)
+{
+    MovedWindowEntry* e = window ? EntryOf(table, window) : nullptr;
+    if (e && !e->returning)
+        e->sent = to;
+}
+
+void RestoreMovedWindowTable(MovedWindowTable& table, void (*moveBack)(WindowHandle, Point, void*), void* context)
+{
+    for (MovedWindowEntry& e : table.entries) {
+        if (!e.window || e.returning)
+            continue;
+        moveBack(e.window, e.home, context);
+        e.returning = true;
     }
     table.count = 0;
 }

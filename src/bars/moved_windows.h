@@ -6,35 +6,48 @@
 struct HWND__;
 typedef HWND__* WindowHandle;  // the platform's HWND under STRICT
 
+// Moves of other programs' windows are posted to them, so a window may not
+// have taken the last move yet when it is looked at again. Its entry keeps
+// where it was last sent, so that a stale position is never taken for a home.
 struct MovedWindowEntry {
-    WindowHandle window;  // none marks a free entry and ends the restore walk
-    int left;
-    int top;
+    WindowHandle window;  // none marks a free entry
+    Point home;           // where the window stood before its first move
+    Point sent;           // where the last push sent it
+    bool returning;       // sent home by a restore, which may still be on its way
 };
 
 const int kMovedWindowCapacity = 256;
 
 struct MovedWindowTable {
     MovedWindowEntry entries[kMovedWindowCapacity];
-    int count;
+    int count;  // windows moved and not yet sent home
 };
 
 void ClearMovedWindowTable(MovedWindowTable& table);
 
-// Searches all entries, not just those below the count, so a window recorded
-// by an earlier wipe keeps its first home.
+// True for a window moved by a push and not yet sent home: it follows the line.
 bool IsMovedWindow(const MovedWindowTable& table, WindowHandle window);
 
 bool MovedWindowTableFull(const MovedWindowTable& table);
 
-// Records a window at the count and marks the next entry free.
-void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, int left, int top);
+// Where a window stands once the moves it was sent have landed. Read at
+// home or where it was last sent, it is on its way: to that place while it is
+// moved, home once it was sent back. Read anywhere else, someone else moved
+// it, and that place is the truth.
+Point SettledCorner(const MovedWindowTable& table, WindowHandle window, Point current);
 
-// Calls `moveBack` for each recorded window in order, frees its entry, and
-// sets the count to 0.
+// Records a window's home. Takes the window's own entry from an earlier wipe,
+// else a free one, else one whose window was sent home. Does nothing when the
+// table is full.
+void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, Point home);
+
+// Notes where a push sent a recorded window.
+void NoteWindowSent(MovedWindowTable& table, WindowHandle window, Point to);
+
+// Calls `moveBack` with each moved window's home, in the order of the table,
+// marks it as sent home, and sets the count to 0.
 void RestoreMovedWindowTable(MovedWindowTable& table,
-                             void (*moveBack)(WindowHandle window, int left, int top, void* context),
-                             void* context);
+                             void (*moveBack)(WindowHandle window, Point home, void* context), void* context);
 
 // True when the window lies wholly beyond the edge.
 bool IsBeyondEdge(Edge edge, const Rect& window, ScreenSize screen);

@@ -50,7 +50,10 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     RECT rc;
     if (!GetWindowRect(window, &rc))
         return TRUE;
-    const Rect r{rc.left, rc.top, rc.right, rc.bottom};
+    // Judge the window where our moves will have put it, not where a program
+    // slow to take them still shows it.
+    const Point at = SettledCorner(g_app.moved, window, Point{rc.left, rc.top});
+    const Rect r{at.x, at.y, at.x + rc.right - rc.left, at.y + rc.bottom - rc.top};
     if (IsBeyondEdge(request.edge, r, g_app.screen) || r.top == r.bottom || r.left == r.right)
         return TRUE;
     // A window moved by an earlier push follows the line either way, so a bar
@@ -63,8 +66,9 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     if (IsIgnoredWindowIn(request.ignore, window))
         return TRUE;
     if (!recorded)
-        RecordMovedWindow(g_app.moved, window, r.left, r.top);
+        RecordMovedWindow(g_app.moved, window, at);
     const Point to = PushedCorner(request.edge, r, request.line);
+    NoteWindowSent(g_app.moved, window, to);
     MoveWindowTo(window, to.x, to.y);
     return TRUE;
 }
@@ -77,6 +81,6 @@ void PushWindowsFromEdge(Edge edge, int line)
     EndIgnoreQuery(request.ignore);
 }
 
-static void MoveBack(WindowHandle window, int left, int top, void*) { MoveWindowTo(window, left, top); }
+static void MoveBack(WindowHandle window, Point home, void*) { MoveWindowTo(window, home.x, home.y); }
 
 void RestoreMovedWindows() { RestoreMovedWindowTable(g_app.moved, MoveBack, nullptr); }
