@@ -240,6 +240,29 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
     CHECK(IsAt("hung", 10, 150));
 }
 
+TEST_CASE_FIXTURE(WipeFixture, "a window that stops responding on its way home keeps its home through the next wipe")
+{
+    REQUIRE(windows.Start("slow:10,150,50,50", "slow"));
+    PushWindowsFromEdge(EdgeLeft, 150);
+    REQUIRE(ArrivesAt("slow", 150, 150));
+    REQUIRE(PostMessageA(Find("slow"), WM_APP, 0, 0));
+    bool stopped = false;
+    for (int tries = 0; tries < 20 && !stopped; ++tries)
+        stopped = !windows.Settle(250);
+    REQUIRE(stopped);
+    // Sent home, but it still shows where the wipe put it when the next wipe comes.
+    RestoreMovedWindows();
+    PushWindowsFromEdge(EdgeTop, 200);
+    CHECK(IsAt("slow", 150, 150));
+    RestoreMovedWindows();
+    HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
+    REQUIRE(resume);
+    SetEvent(resume);
+    CloseHandle(resume);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("slow", 10, 150));
+}
+
 TEST_CASE_FIXTURE(WipeFixture, "the 257th qualifying window stays where it is")
 {
     REQUIRE(windows.Start("many:257:10,10,40,40", "many256"));
