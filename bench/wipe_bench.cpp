@@ -12,11 +12,18 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "bars/wipe_engine.h"
 #include "config/ignore_list_store.h"
 
 static const int kRuns = 15;
+
+// What the program would hand the engine: no bars of its own here.
+static MovedWindowTable s_moved;
+static IgnoreList s_ignore;
+static const HWND s_bars[EdgeCount] = {};
+static ScreenSize s_screen;
+
+static void Push() { PushWindowsFromEdge(s_moved, s_ignore, s_bars, s_screen, EdgeLeft, 150); }
 
 static double Now()
 {
@@ -76,7 +83,7 @@ static void Settle(const Helper& helper)
 static void UseList(const std::vector<const char*>& paths, int count)
 {
     SaveIgnoreList(paths.data(), count);
-    LoadIgnoreList();
+    LoadIgnoreList(s_ignore);
 }
 
 struct Move {
@@ -111,8 +118,8 @@ static BOOL CALLBACK MoveIfListed(HWND window, LPARAM param)
 
 int main()
 {
-    g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    ClearMovedWindows();
+    s_screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    ClearMovedWindowTable(s_moved);
     std::vector<std::string> fifty;
     for (int i = 0; i < 50; ++i)
         fifty.push_back("C:\\Program Files\\Vendor" + std::to_string(i) + "\\tool.exe");
@@ -130,11 +137,11 @@ int main()
             std::vector<double> push, restore;
             for (int run = 0; run < kRuns; ++run) {
                 const double t0 = Now();
-                PushWindowsFromEdge(EdgeLeft, 150);
+                Push();
                 const double t1 = Now();
                 Settle(helper);
                 const double t2 = Now();
-                RestoreMovedWindows();
+                RestoreMovedWindows(s_moved);
                 const double t3 = Now();
                 Settle(helper);
                 push.push_back(t1 - t0);
@@ -155,17 +162,17 @@ int main()
         std::vector<double> push, bare, deciding;
         for (int run = 0; run < kRuns; ++run) {
             const double t0 = Now();
-            PushWindowsFromEdge(EdgeLeft, 150);
+            Push();
             const double t1 = Now();
             std::vector<Move> out, back;
-            for (const MovedWindowEntry& e : g_app.moved.entries) {
+            for (const MovedWindowEntry& e : s_moved.entries) {
                 if (!e.window || e.returning)
                     continue;
                 out.push_back(Move{e.window, e.sent.x, e.sent.y});
                 back.push_back(Move{e.window, e.home.x, e.home.y});
             }
             Settle(helper);
-            RestoreMovedWindows();
+            RestoreMovedWindows(s_moved);
             Settle(helper);
             for (bool facts : {false, true}) {
                 BareLoop outward{&out, facts}, homeward{&back, false};
@@ -184,7 +191,7 @@ int main()
                p / d);
     }
     StopWindows(helper);
-    FreeIgnoreList();
+    ClearIgnoreList(s_ignore);
     DeleteFileA(BesideExe("ignore.lst").c_str());
     return 0;
 }

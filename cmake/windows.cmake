@@ -15,11 +15,11 @@ target_compile_definitions(sashlet_core PUBLIC STRICT WIN32_LEAN_AND_MEAN _WIN32
 # The window layer, shared by the program and the tests that drive it.
 add_library(sashlet_win32 STATIC
     src/app/app_state.cpp
-    src/app/exe_directory.cpp
     src/bars/bar_layout.cpp
     src/bars/bar_window.cpp
     src/bars/wipe_controller.cpp
     src/bars/wipe_engine.cpp
+    src/config/config_files.cpp
     src/config/ignore_list_store.cpp
     src/config/process_image_path.cpp
     src/config/settings_store.cpp

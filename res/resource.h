@@ -1,5 +1,5 @@
-// Identifiers shared by the resource scripts and the code. Plain numbers only:
-// the resource compiler reads this file too.
+// Resource and control identifiers shared by the resource scripts and the
+// code. Plain numbers only: the resource compiler reads this file too.
 #pragma once
 
 // Cursors, one per bar, pointing the way a wipe pushes.
@@ -46,10 +46,3 @@
 #define IDM_OPTIONS             40001
 #define IDM_CLOSE               40002
 
-// Timers
-#define TIMER_DRAG_HOVER        11
-#define TIMER_WATCH_LEFT        13
-#define TIMER_WATCH_RIGHT       14
-#define TIMER_WATCH_TOP         15
-#define TIMER_WATCH_BOTTOM      16
-#define TIMER_DRAG_CONFIRM      17

@@ -1,13 +1,15 @@
-// Everything the process keeps, in one record used from the single UI thread.
+// Everything the process keeps, in one record owned by the Win32 shell: the
+// entry point, the window and dialog procedures and the wipe controller's
+// timers read and write it on the single UI thread, and hand the parts the
+// logic below them needs down as parameters.
 #pragma once
 #include <windows.h>
 
-#include "../bars/bar_geometry.h"
 #include "../bars/moved_windows.h"
+#include "../common/geometry.h"
+#include "../common/ui_language.h"
 #include "../config/ignore_list.h"
 #include "../config/settings.h"
-
-enum UiLanguage { LanguageEnglish, LanguageJapanese };
 
 // The foreground window a bar's restore watch last found keeping the wipe,
 // and the ignore list it was judged by: while both stay, the answer stands.
@@ -25,9 +27,6 @@ struct AppState {
     HCURSOR barCursors[EdgeCount];  // loaded once, on first use
     Settings settings;
     HBRUSH barBrush;
-    COLORREF pendingColour;
-    HBRUSH swatchBrush;
-    HWND optionsSheet;  // the open options sheet, or none
     MovedWindowTable moved;
     WatchMemory watches[EdgeCount];
     IgnoreList ignore;
@@ -36,7 +35,3 @@ struct AppState {
 extern AppState g_app;
 
 const char* const kWindowClassName = "CSashlet";
-
-// Fills `out` (260 bytes) with the executable's folder. On failure, or when
-// the path would not fit, `out` is empty and the result is false.
-bool ExeDirectory(char* out);

@@ -4,16 +4,20 @@
 #include <commctrl.h>
 #include <cstring>
 
-#include "../bars/bar_layout.h"
 #include "../bars/bar_window.h"
 #include "../bars/wipe_controller.h"
-#include "../bars/wipe_engine.h"
 #include "../config/ignore_list_store.h"
-#include "../config/settings_store.h"
 #include "app_state.h"
 
 
 static const char* const kBarTitles[EdgeCount] = {"SashletLeft", "SashletRight", "SashletTop", "SashletBottom"};
+
+// A bit of the style word's class-specific half that the bars have always
+// carried; the system gives it no meaning for a popup of this class.
+const DWORD kBarClassStyleBit = 0x80;
+
+// The English name of a locale's language fits easily.
+const int kLanguageNameSize = 64;
 
 // A running copy that answers within this time has ended its loop; one that
 // does not is left behind rather than hanging this start too.
@@ -46,7 +50,7 @@ static bool RegisterBarClass(HINSTANCE instance)
 
 static UiLanguage UserLanguage()
 {
-    char name[64];
+    char name[kLanguageNameSize];
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SENGLANGUAGE, name, sizeof name) && strcmp(name, "Japanese") == 0)
         return LanguageJapanese;
     return LanguageEnglish;
@@ -64,7 +68,7 @@ static void CreateWindows()
     for (int e = 0; e < EdgeCount; ++e) {
         const Rect& r = creation[e];
         g_app.bars[e] = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClassName, kBarTitles[e],
-                                        WS_POPUP | 0x80, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                        WS_POPUP | kBarClassStyleBit, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                         g_app.mainWindow, nullptr, g_app.instance, nullptr);
     }
 }
@@ -78,12 +82,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     g_app.instance = instance;
     g_app.barBrush = nullptr;
     InitCommonControls();
-    ClearMovedWindows();
-    LoadIgnoreList();
+    ClearMovedWindowTable(g_app.moved);
+    LoadIgnoreList(g_app.ignore);
     g_app.language = UserLanguage();
     CreateWindows();
-    LoadSettings();
-    ApplyBarLayout();
+    ReloadSettings();
+    LayOutBars(ActivateBars);
     RestoreAll();
     for (HWND bar : g_app.bars)
         UpdateWindow(bar);
@@ -93,6 +97,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    FreeIgnoreList();
+    ClearIgnoreList(g_app.ignore);
     return static_cast<int>(msg.wParam);
 }

@@ -4,18 +4,7 @@
 #pragma once
 #include <cstdint>
 
-enum Edge { EdgeLeft = 0, EdgeRight = 1, EdgeTop = 2, EdgeBottom = 3 };
-const int EdgeCount = 4;
-
-struct Point { int x; int y; };
-struct Rect { int left; int top; int right; int bottom; };
-struct ScreenSize { int width; int height; };
-
-inline bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }
-inline bool operator==(const Rect& a, const Rect& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
+#include "../common/geometry.h"
 
 // The bar's rectangle at rest, for thickness t and corner margin m.
 Rect BarRestRect(Edge edge, ScreenSize screen, int thickness, int margin);

@@ -5,11 +5,12 @@
 
 #include "../../res/resource.h"
 #include "../app/app_state.h"
-#include "../config/settings_store.h"
 #include "../options/options_sheet.h"
 #include "bar_layout.h"
 #include "wipe_controller.h"
-#include "wipe_engine.h"
+
+// The cursors are drawn 32 pixels square and shown at half that size.
+const int kCursorSize = 16;
 
 // Each bar's cursor points the way its wipe pushes. Loaded once: LoadImage
 // hands out a new cursor object on every call.
@@ -18,10 +19,12 @@ static void SetBarCursor(Edge edge)
     static const WORD kCursorIds[EdgeCount] = {IDC_PUSH_RIGHT, IDC_PUSH_LEFT, IDC_PUSH_DOWN, IDC_PUSH_UP};
     HCURSOR& cursor = g_app.barCursors[edge];
     if (!cursor)
-        cursor = static_cast<HCURSOR>(
-            LoadImageA(g_app.instance, MAKEINTRESOURCEA(kCursorIds[edge]), IMAGE_CURSOR, 16, 16, LR_DEFAULTCOLOR));
+        cursor = static_cast<HCURSOR>(LoadImageA(g_app.instance, MAKEINTRESOURCEA(kCursorIds[edge]), IMAGE_CURSOR,
+                                                 kCursorSize, kCursorSize, LR_DEFAULTCOLOR));
     SetCursor(cursor);
 }
+
+static bool IsBar(HWND window, Edge* edge) { return BarEdge(g_app.bars, window, edge); }
 
 static void AskForLeaveNotice(HWND window)
 {
@@ -52,22 +55,18 @@ static void OnCommand(HWND window, int id, HWND, UINT)
 static void OnMouseMove(HWND window, int, int, UINT)
 {
     Edge edge;
-    if (BarEdge(window, &edge))
+    if (IsBar(window, &edge))
         SetBarCursor(edge);
     AskForLeaveNotice(window);
-    KillTimer(g_app.mainWindow, TIMER_DRAG_HOVER);
+    StopDragHoverPoll();
 }
 
-static void OnMouseLeave(HWND)
-{
-    StartDragHoverPoll();
-    KillTimer(g_app.mainWindow, TIMER_DRAG_CONFIRM);
-}
+static void OnMouseLeave(HWND) { ResumeDragHoverPoll(); }
 
 static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
 {
     Edge edge;
-    const bool isBar = BarEdge(window, &edge);
+    const bool isBar = IsBar(window, &edge);
     // The first press of a double-click already ran a move loop whose end
     // pushed windows onto the bar at rest; their homes stay recorded and they
     // follow the line out with the rest.
@@ -98,25 +97,23 @@ static void OnRButtonUp(HWND window, int x, int y, UINT)
 static void OnExitSizeMove(HWND window)
 {
     Edge edge;
-    if (BarEdge(window, &edge))
+    if (IsBar(window, &edge))
         WipeToBar(window);
 }
 
-// Every top-level window hears of a new screen size; the main window alone
-// acts on it. Moved windows go home first, while their recorded places still
-// mean what they meant; then the bars are laid out as a fresh start on this
-// screen would lay them out, from the same settings file, without taking the
-// foreground from the user's window.
+// Keeps a dragged bar on its axis; other windows of the class move as proposed.
+static void OnMoving(HWND window, RECT* proposed)
+{
+    Edge edge;
+    if (IsBar(window, &edge))
+        ConstrainBarDrag(edge, proposed, g_app.settings, g_app.screen);
+}
+
+// Every top-level window hears of a new screen size; the main window alone acts on it.
 static void OnDisplayChange(HWND window, UINT, UINT, UINT)
 {
-    if (window != g_app.mainWindow)
-        return;
-    StopRestoreWatches();
-    RestoreMovedWindows();
-    g_app.screen = PrimaryScreenSize();
-    LoadSettings();
-    ApplyBarLayout(KeepForeground);
-    RestoreAll();
+    if (window == g_app.mainWindow)
+        FollowDisplayChange();
 }
 
 LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -133,7 +130,7 @@ LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         OnMouseLeave(window);
         return 0;
     case WM_MOVING:
-        ConstrainBarDrag(window, reinterpret_cast<RECT*>(lParam));
+        OnMoving(window, reinterpret_cast<RECT*>(lParam));
         return TRUE;
     case WM_EXITSIZEMOVE:
         OnExitSizeMove(window);

@@ -1,7 +1,7 @@
 // The record of windows a wipe has moved, and the per-edge rules that decide
 // which windows a wipe moves and where. Windows are opaque handles here.
 #pragma once
-#include "bar_geometry.h"
+#include "../common/geometry.h"
 
 struct HWND__;
 typedef HWND__* WindowHandle;  // the platform's HWND under STRICT

@@ -1,5 +1,21 @@
+// When wipes start and end, driven by the bar window procedure and by the
+// controller's own timers, all on the UI thread. The controller is where the
+// application's state meets the layout and the engine: everything below it
+// takes what it needs as parameters.
 #pragma once
 #include <windows.h>
+
+#include "bar_layout.h"
+
+// The timers, all set with a callback on the UI thread.
+enum WipeTimer : UINT_PTR {
+    TimerDragHover = 11,    // on the main window, every 200 ms: a button held over a bar?
+    TimerWatchLeft = 13,    // on each bar, every 100 ms while its edge is wiped: still wiped?
+    TimerWatchRight = 14,
+    TimerWatchTop = 15,
+    TimerWatchBottom = 16,
+    TimerDragConfirm = 17,  // on the main window, 300 ms after a bar came forward: still held?
+};
 
 // How far a wipe opens: the desktop's horizontal icon spacing times the
 // configured multiple, for every edge.
@@ -14,11 +30,21 @@ void WipeToBar(HWND bar);
 // Bars home, every moved window back, drag-hover polling on again.
 void RestoreAll();
 
-// Stops every bar's restore watch; the moved windows stay where they are.
-void StopRestoreWatches();
+// Reads the settings file again and shows the bars of the enabled edges.
+void ReloadSettings();
 
-// (Re)starts the poll that notices a button held over a bar.
-void StartDragHoverPoll();
+// Lays the bars out from the settings in use.
+void LayOutBars(BarActivation activation);
+
+// A new screen size: moved windows go home, and the bars are laid out as a
+// fresh start on this screen would lay them out, without taking the foreground.
+void FollowDisplayChange();
+
+// The pointer is over a bar, so the bar itself hears of it: no polling.
+void StopDragHoverPoll();
+
+// The pointer left a bar: poll for a held button again, and confirm nothing.
+void ResumeDragHoverPoll();
 
 // The bar under the mouse cursor, or none.
 HWND HitTestBars();

@@ -1,6 +1,5 @@
 #include "wipe_engine.h"
 
-#include "../app/app_state.h"
 #include "../config/ignore_list_store.h"
 #include "bar_layout.h"
 
@@ -14,20 +13,15 @@ static void MoveWindowTo(HWND window, int left, int top)
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
 }
 
-void ClearMovedWindows() { ClearMovedWindowTable(g_app.moved); }
-
 HWND ProgramManagerWindow() { return FindWindowA("Progman", "Program Manager"); }
-
-static bool IsBar(HWND window)
-{
-    Edge edge;
-    return BarEdge(window, &edge);
-}
 
 // The desktop is two windows: the system's, and "Program Manager", which
 // spans the screen and shows the icons a wipe is there to uncover. Pushing
 // it would slide the icons away with everything else.
 struct PushRequest {
+    MovedWindowTable& moved;
+    const HWND* bars;
+    ScreenSize screen;
     Edge edge;
     int line;
     HWND desktop;
@@ -44,21 +38,23 @@ struct PushRequest {
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
-    if (!window || MovedWindowTableFull(g_app.moved) || IsBar(window) || window == request.desktop ||
-        window == request.programManager)
+    MovedWindowTable& moved = request.moved;
+    Edge barEdge;
+    if (!window || MovedWindowTableFull(moved) || BarEdge(request.bars, window, &barEdge) ||
+        window == request.desktop || window == request.programManager)
         return TRUE;
     RECT rc;
     if (!GetWindowRect(window, &rc))
         return TRUE;
     // Judge the window where our moves will have put it, not where a program
     // slow to take them still shows it.
-    const Point at = SettledCorner(g_app.moved, window, Point{rc.left, rc.top});
+    const Point at = SettledCorner(moved, window, Point{rc.left, rc.top});
     const Rect r{at.x, at.y, at.x + rc.right - rc.left, at.y + rc.bottom - rc.top};
-    if (IsBeyondEdge(request.edge, r, g_app.screen) || r.top == r.bottom || r.left == r.right)
+    if (IsBeyondEdge(request.edge, r, request.screen) || r.top == r.bottom || r.left == r.right)
         return TRUE;
     // A window moved by an earlier push follows the line either way, so a bar
     // dragged back pulls its windows back, while its first home stays recorded.
-    const bool recorded = IsMovedWindow(g_app.moved, window);
+    const bool recorded = IsMovedWindow(moved, window);
     if (!recorded && !ReachesPastLine(request.edge, r, request.line))
         return TRUE;
     if (!(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE))
@@ -66,21 +62,22 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     if (IsIgnoredWindowIn(request.ignore, window))
         return TRUE;
     if (!recorded)
-        RecordMovedWindow(g_app.moved, window, at);
+        RecordMovedWindow(moved, window, at);
     const Point to = PushedCorner(request.edge, r, request.line);
-    NoteWindowSent(g_app.moved, window, to);
+    NoteWindowSent(moved, window, to);
     MoveWindowTo(window, to.x, to.y);
     return TRUE;
 }
 
-void PushWindowsFromEdge(Edge edge, int line)
+void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
+                         Edge edge, int line)
 {
-    PushRequest request{edge, line, GetDesktopWindow(), ProgramManagerWindow(), {}};
-    BeginIgnoreQuery(request.ignore, g_app.ignore);
+    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), ProgramManagerWindow(), {}};
+    BeginIgnoreQuery(request.ignore, ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
     EndIgnoreQuery(request.ignore);
 }
 
 static void MoveBack(WindowHandle window, Point home, void*) { MoveWindowTo(window, home.x, home.y); }
 
-void RestoreMovedWindows() { RestoreMovedWindowTable(g_app.moved, MoveBack, nullptr); }
+void RestoreMovedWindows(MovedWindowTable& moved) { RestoreMovedWindowTable(moved, MoveBack, nullptr); }

@@ -2,16 +2,16 @@
 
 #include <cstdlib>
 
-#include "../app/app_state.h"
+#include "config_files.h"
 #include "config_path.h"
 #include "process_image_path.h"
 
-bool IgnoreListFilePath(char* out)
-{
-    char dir[MAX_PATH];
-    out[0] = '\0';
-    return ExeDirectory(dir) && JoinConfigPath(dir, "ignore.lst", out, MAX_PATH);
-}
+// The file is read and written in chunks no larger than one ReadFile or
+// WriteFile call can take, growing the buffer a block at a time.
+const size_t kReadBlock = 65536;
+const size_t kLargestTransfer = 0x40000000;
+
+bool IgnoreListFilePath(char* out) { return ConfigFilePath("ignore.lst", out); }
 
 // The whole file in one block, or nullptr when it cannot be opened or read.
 static char* ReadWholeFile(const char* path, size_t* size)
@@ -24,8 +24,8 @@ static char* ReadWholeFile(const char* path, size_t* size)
     size_t used = 0, capacity = 0;
     bool ok = true;
     for (;;) {
-        if (capacity - used < 65536) {
-            capacity = capacity ? capacity * 2 : 65536;
+        if (capacity - used < kReadBlock) {
+            capacity = capacity ? capacity * 2 : kReadBlock;
             char* grown = static_cast<char*>(realloc(data, capacity));
             if (!grown) {
                 ok = false;
@@ -34,7 +34,7 @@ static char* ReadWholeFile(const char* path, size_t* size)
             data = grown;
         }
         DWORD got = 0;
-        const DWORD want = static_cast<DWORD>(capacity - used > 0x40000000 ? 0x40000000 : capacity - used);
+        const DWORD want = static_cast<DWORD>(capacity - used > kLargestTransfer ? kLargestTransfer : capacity - used);
         if (!ReadFile(file, data + used, want, &got, nullptr)) {
             ok = false;
             break;
@@ -52,17 +52,17 @@ static char* ReadWholeFile(const char* path, size_t* size)
     return data;
 }
 
-void LoadIgnoreList()
+void LoadIgnoreList(IgnoreList& list)
 {
-    FreeIgnoreList();
-    char path[MAX_PATH];
+    ClearIgnoreList(list);
+    char path[kPathBufferSize];
     if (!IgnoreListFilePath(path))
         return;
     size_t size = 0;
     char* data = ReadWholeFile(path, &size);
     if (!data)
         return;
-    ParseIgnoreList(data, size, g_app.ignore);
+    ParseIgnoreList(data, size, list);
     free(data);
 }
 
@@ -74,7 +74,7 @@ static bool WriteWholeFile(const char* path, const char* data, size_t size)
     bool ok = true;
     while (ok && size > 0) {
         DWORD wrote = 0;
-        const DWORD chunk = static_cast<DWORD>(size > 0x40000000 ? 0x40000000 : size);
+        const DWORD chunk = static_cast<DWORD>(size > kLargestTransfer ? kLargestTransfer : size);
         ok = WriteFile(file, data, chunk, &wrote, nullptr) && wrote == chunk;
         data += wrote;
         size -= wrote;
@@ -85,13 +85,8 @@ static bool WriteWholeFile(const char* path, const char* data, size_t size)
 
 void SaveIgnoreList(const char* const* paths, int count)
 {
-    char path[MAX_PATH], dir[MAX_PATH], temp[MAX_PATH];
-    if (!ExeDirectory(dir) || !JoinConfigPath(dir, "ignore.lst", path, sizeof path) ||
-        !JoinConfigPath(dir, "ignore.new", temp, sizeof temp))
-        return;
-    // A read-only list is the user's way of freezing it.
-    const DWORD attributes = GetFileAttributesA(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    char path[kPathBufferSize], temp[kPathBufferSize];
+    if (!IgnoreListFilePath(path) || !ConfigFilePath("ignore.new", temp) || IsReadOnlyFile(path))
         return;
     size_t size = 0;
     char* data = FormatIgnoreList(paths, count, &size);
@@ -105,12 +100,10 @@ void SaveIgnoreList(const char* const* paths, int count)
         DeleteFileA(temp);
 }
 
-void FreeIgnoreList() { ClearIgnoreList(g_app.ignore); }
-
-bool IsIgnoredWindow(HWND window)
+bool IsIgnoredWindow(const IgnoreList& list, HWND window)
 {
     IgnoreQuery query;
-    BeginIgnoreQuery(query, g_app.ignore);
+    BeginIgnoreQuery(query, list);
     const bool ignored = IsIgnoredWindowIn(query, window);
     EndIgnoreQuery(query);
     return ignored;
@@ -132,7 +125,7 @@ bool IsIgnoredWindowIn(IgnoreQuery& query, HWND window)
     bool ignored = false;
     if (FindProcessVerdict(query.verdicts, processId, &ignored))
         return ignored;
-    char path[MAX_PATH];
+    char path[kPathBufferSize];
     ignored = LookUpImagePath(query.lookups, processId, path) == 1 && IgnoreListContains(*query.list, path);
     AddProcessVerdict(query.verdicts, processId, ignored);
     return ignored;

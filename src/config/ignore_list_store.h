@@ -1,3 +1,4 @@
+// "ignore.lst" beside the executable, and the questions a wipe asks of the list.
 #pragma once
 #include <windows.h>
 
@@ -5,18 +6,16 @@
 #include "process_image_path.h"
 #include "process_verdicts.h"
 
-// Replaces the ignore list with what "ignore.lst" holds; empty on any failure.
-void LoadIgnoreList();
+// Replaces `list` with what "ignore.lst" holds; empty on any failure.
+void LoadIgnoreList(IgnoreList& list);
 
 // Writes the paths, in order, as "ignore.lst". The file is replaced whole or
 // not at all: a failed save leaves the old file as it was.
 void SaveIgnoreList(const char* const* paths, int count);
 
-void FreeIgnoreList();
-
 // True when the window's executable is on the list. Makes one process lookup,
 // and none while the list is empty.
-bool IsIgnoredWindow(HWND window);
+bool IsIgnoredWindow(const IgnoreList& list, HWND window);
 
 // A run of questions about many windows (one wipe): each process is looked up
 // at most once and the lookup library loaded at most once. Nothing outlives

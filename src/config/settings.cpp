@@ -1,12 +1,13 @@
 #include "settings.h"
 
+#include <cstdint>
 #include <cstring>
 
 const SettingsField kSettingsFields[] = {
-    {"Left", &Settings::left, 1, RuleNone, 0, 0},
-    {"Right", &Settings::right, 0, RuleNone, 0, 0},
-    {"Top", &Settings::top, 0, RuleNone, 0, 0},
-    {"Bottom", &Settings::bottom, 0, RuleNone, 0, 0},
+    {"Left", kEdgeFlags[EdgeLeft], 1, RuleNone, 0, 0},
+    {"Right", kEdgeFlags[EdgeRight], 0, RuleNone, 0, 0},
+    {"Top", kEdgeFlags[EdgeTop], 0, RuleNone, 0, 0},
+    {"Bottom", kEdgeFlags[EdgeBottom], 0, RuleNone, 0, 0},
     {"Width", &Settings::width, 2, RuleClampToRange, 1, 10},
     // The default lies outside the accepted range on purpose: a file without
     // the key gives an opaque bar.
@@ -97,7 +98,7 @@ void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s)
 
 int FormatDecimal(int value, char* out)
 {
-    char digits[10];
+    char digits[10];  // as many as a 32-bit number has
     int n = 0;
     uint32_t v = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
     do {
@@ -115,8 +116,9 @@ int FormatDecimal(int value, char* out)
 
 void WriteSettings(const ProfileStore& store, const Settings& s)
 {
-    // Room for "%d,%d,%d" of three 32-bit integers and the terminator.
-    char text[40];
+    // Room for "%d,%d,%d" of three 32-bit integers (11 characters each) and the terminator.
+    const int kLongestValue = 3 * 11 + 2;
+    char text[kLongestValue + 1];
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
         FormatDecimal(s.*f.field, text);

@@ -2,16 +2,22 @@
 // load rule, and the load/save walk over an abstract profile store so the same
 // code runs against the real INI file and against tests.
 #pragma once
-#include "../bars/bar_geometry.h"
+#include "../common/geometry.h"
 
 struct Settings {
-    int left, right, top, bottom;
-    int width;
-    int alpha;
-    int red, green, blue;
-    int offset;
-    int openWidth;
+    int left, right, top, bottom;  // nonzero: that edge has a bar
+    int width;                     // bar thickness in pixels
+    int alpha;                     // transparency in percent: 0 opaque
+    int red, green, blue;          // bar colour; only the low 8 bits count
+    int offset;                    // corner margin in pixels
+    int openWidth;                 // wipe distance in desktop icon spacings
 };
+
+// Each edge's flag, in Edge order: the one place an edge meets its setting.
+constexpr int Settings::*kEdgeFlags[EdgeCount] = {&Settings::left, &Settings::right, &Settings::top,
+                                                  &Settings::bottom};
+
+inline bool EdgeEnabled(const Settings& s, Edge edge) { return s.*kEdgeFlags[edge] != 0; }
 
 enum SettingsRule {
     RuleNone,

@@ -1,15 +1,11 @@
 #include "settings_store.h"
 
-#include "../app/app_state.h"
-#include "../bars/bar_layout.h"
+#include <windows.h>
+
+#include "config_files.h"
 #include "config_path.h"
 
-bool SettingsFilePath(char* out)
-{
-    char dir[MAX_PATH];
-    out[0] = '\0';
-    return ExeDirectory(dir) && JoinConfigPath(dir, "Sashlet.ini", out, MAX_PATH);
-}
+bool SettingsFilePath(char* out) { return ConfigFilePath("Sashlet.ini", out); }
 
 static int IniReadInt(void* path, const char* key, int def)
 {
@@ -34,21 +30,18 @@ static ProfileStore SettingsStore(char* path)
     return ProfileStore{path, IniReadInt, IniReadString, IniWriteString};
 }
 
-void LoadSettings()
+void LoadSettings(ScreenSize screen, Settings& settings)
 {
-    char path[MAX_PATH];
-    ReadSettings(SettingsStore(path), g_app.screen, g_app.settings);
-    ShowEnabledBars();
+    char path[kPathBufferSize];
+    ReadSettings(SettingsStore(path), screen, settings);
 }
 
-void SaveSettings()
+void SaveSettings(const Settings& settings)
 {
-    char path[MAX_PATH];
+    char path[kPathBufferSize];
     const ProfileStore store = SettingsStore(path);
-    // A read-only file is the user's way of freezing the settings; some
-    // systems (or an administrator's rights) would write it all the same.
-    const DWORD attributes = path[0] ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+    // Some systems (or an administrator's rights) would write a read-only file all the same.
+    if (path[0] && IsReadOnlyFile(path))
         return;
-    WriteSettings(store, g_app.settings);
+    WriteSettings(store, settings);
 }

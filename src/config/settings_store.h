@@ -1,11 +1,13 @@
+// "Sashlet.ini" beside the executable, through the system's INI functions.
 #pragma once
+#include "settings.h"
 
-// Reads "Sashlet.ini" into the settings through the load rules, then shows
-// the bars of the enabled edges and hides the others.
-void LoadSettings();
+// Reads the file into `settings` through the load rules for `screen`. A
+// missing file or key gives the defaults; nothing is created.
+void LoadSettings(ScreenSize screen, Settings& settings);
 
-// Writes every setting unchanged.
-void SaveSettings();
+// Writes every setting unchanged; a read-only file is left as it is.
+void SaveSettings(const Settings& settings);
 
 // The settings file's full name; false when it cannot be formed.
 bool SettingsFilePath(char* out);

@@ -10,7 +10,11 @@
 #include "../../res/resource.h"
 #include "../app/app_state.h"
 #include "../config/ignore_list_store.h"
+#include "options_sheet.h"
 #include "ui_texts.h"
+
+// Wide enough for a typical program path in the page's list.
+const int kColumnWidth = 345;
 
 static HWND ListOf(HWND page) { return GetDlgItem(page, IDC_IGNORE_LIST); }
 
@@ -32,8 +36,8 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM)
     LVCOLUMNA column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
-    column.cx = 345;
-    column.pszText = const_cast<char*>(CurrentUiTexts().ignoreColumn);
+    column.cx = kColumnWidth;
+    column.pszText = const_cast<char*>(UiTextsFor(g_app.language).ignoreColumn);
     column.iSubItem = 0;
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
     for (int i = 0; i < g_app.ignore.count; ++i)
@@ -43,7 +47,7 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM)
 
 static void OnAdd(HWND page)
 {
-    const UiTexts& texts = CurrentUiTexts();
+    const UiTexts& texts = UiTextsFor(g_app.language);
     char path[MAX_PATH + 1] = {};
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
@@ -116,7 +120,7 @@ static void OnApply(HWND page)
         paths[i] = text;
     }
     SaveIgnoreList(paths, n);
-    LoadIgnoreList();
+    LoadIgnoreList(g_app.ignore);
     free(rows);
     free(paths);
 }
@@ -125,13 +129,13 @@ INT_PTR CALLBACK IgnorePageProc(HWND page, UINT message, WPARAM wParam, LPARAM l
 {
     switch (message) {
     case WM_INITDIALOG:
-        return OnInitDialog(page, reinterpret_cast<HWND>(wParam), lParam);
+        return HANDLE_WM_INITDIALOG(page, wParam, lParam, OnInitDialog);
     case WM_COMMAND:
-        OnCommand(page, GET_WM_COMMAND_ID(wParam, lParam), GET_WM_COMMAND_HWND(wParam, lParam),
-                  GET_WM_COMMAND_CMD(wParam, lParam));
+        HANDLE_WM_COMMAND(page, wParam, lParam, OnCommand);
         return FALSE;
     case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(lParam)->code == PSN_APPLY)
+        // The list is saved on OK and never refused.
+        if (IsApplyNotice(lParam))
             OnApply(page);
         return FALSE;
     }

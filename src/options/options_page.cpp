@@ -8,9 +8,24 @@
 
 #include "../../res/resource.h"
 #include "../app/app_state.h"
-#include "../bars/bar_layout.h"
+#include "../bars/wipe_controller.h"
 #include "../config/settings_store.h"
+#include "options_sheet.h"
 #include "ui_texts.h"
+
+// What the page keeps while it is open: the colour chosen but not yet
+// applied, seeded from the settings each time the page opens, and the brush
+// of its own that paints it in the swatch (never the bars' brush).
+struct PageState {
+    COLORREF pendingColour;
+    HBRUSH swatchBrush;
+};
+
+static PageState s_page;
+
+// The edits show at most a few digits; the buffers leave room for any int.
+const int kNumberTextSize = 16;
+const int kEditTextSize = 30;
 
 const int kHalfSmallerSide = -1;  // the range's top is computed from the screen
 
@@ -29,17 +44,8 @@ static const NumberField kNumberFields[] = {
     {&Settings::openWidth, IDC_OPEN_WIDTH_EDIT, IDC_OPEN_WIDTH_SPIN, 0, 10},
 };
 
-struct EdgeBox {
-    int Settings::*field;
-    int check;
-};
-
-static const EdgeBox kEdgeBoxes[] = {
-    {&Settings::left, IDC_LEFT_CHECK},
-    {&Settings::right, IDC_RIGHT_CHECK},
-    {&Settings::top, IDC_TOP_CHECK},
-    {&Settings::bottom, IDC_BOTTOM_CHECK},
-};
+// Each edge's check box, in Edge order.
+static const int kEdgeChecks[EdgeCount] = {IDC_LEFT_CHECK, IDC_RIGHT_CHECK, IDC_TOP_CHECK, IDC_BOTTOM_CHECK};
 
 static int RangeTop(const NumberField& f)
 {
@@ -51,14 +57,21 @@ static int RangeTop(const NumberField& f)
 
 static void SetNumberText(HWND edit, int value)
 {
-    char text[16];
+    char text[kNumberTextSize];
     FormatDecimal(value, text);
     SetWindowTextA(edit, text);
 }
 
+static void ReleaseSwatchBrush()
+{
+    if (s_page.swatchBrush)
+        DeleteObject(s_page.swatchBrush);
+    s_page.swatchBrush = nullptr;
+}
+
 static BOOL OnInitDialog(HWND page, HWND, LPARAM)
 {
-    g_app.optionsSheet = GetParent(page);
+    RememberOpenSheet(GetParent(page));
     for (const NumberField& f : kNumberFields) {
         HWND edit = GetDlgItem(page, f.edit), spin = GetDlgItem(page, f.spin);
         const int value = g_app.settings.*f.field;
@@ -71,11 +84,12 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM)
         SendMessageA(spin, UDM_SETPOS, 0, static_cast<LPARAM>(value));
         SetNumberText(edit, static_cast<int>(SendMessageA(spin, UDM_GETPOS32, 0, 0)));
     }
-    for (const EdgeBox& box : kEdgeBoxes)
-        if (g_app.settings.*box.field)
-            CheckDlgButton(page, box.check, BST_CHECKED);
+    for (int e = 0; e < EdgeCount; ++e)
+        if (EdgeEnabled(g_app.settings, static_cast<Edge>(e)))
+            CheckDlgButton(page, kEdgeChecks[e], BST_CHECKED);
     const Settings& s = g_app.settings;
-    g_app.pendingColour = BarColour(s.red, s.green, s.blue);
+    ReleaseSwatchBrush();
+    s_page.pendingColour = BarColour(s.red, s.green, s.blue);
     return TRUE;
 }
 
@@ -87,12 +101,12 @@ static void ChooseSwatchColour(HWND page)
     CHOOSECOLORA cc = {};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = page;
-    cc.rgbResult = g_app.pendingColour;
+    cc.rgbResult = s_page.pendingColour;
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT;
     if (!ChooseColorA(&cc))
         return;
-    g_app.pendingColour = cc.rgbResult;
+    s_page.pendingColour = cc.rgbResult;
     HWND swatch = GetDlgItem(page, IDC_COLOR_SWATCH);
     InvalidateRect(swatch, nullptr, TRUE);
     UpdateWindow(swatch);
@@ -105,21 +119,20 @@ static void OnCommand(HWND page, int id, HWND control, UINT code)
 }
 
 // The swatch paints with a brush of its own; the bars keep theirs until OK.
-static HBRUSH OnCtlColorStatic(HWND page, HDC dc, HWND control)
+static HBRUSH OnCtlColorStatic(HWND page, HDC dc, HWND control, int)
 {
     if (control != GetDlgItem(page, IDC_COLOR_SWATCH))
         return nullptr;
-    if (g_app.swatchBrush)
-        DeleteObject(g_app.swatchBrush);
+    ReleaseSwatchBrush();
     SetBkMode(dc, TRANSPARENT);
-    g_app.swatchBrush = CreateSolidBrush(g_app.pendingColour);
-    return g_app.swatchBrush;
+    s_page.swatchBrush = CreateSolidBrush(s_page.pendingColour);
+    return s_page.swatchBrush;
 }
 
 static bool AnyEdgeChecked(HWND page)
 {
-    for (const EdgeBox& box : kEdgeBoxes)
-        if (IsDlgButtonChecked(page, box.check) == BST_CHECKED)
+    for (int check : kEdgeChecks)
+        if (IsDlgButtonChecked(page, check) == BST_CHECKED)
             return true;
     return false;
 }
@@ -127,52 +140,43 @@ static bool AnyEdgeChecked(HWND page)
 static INT_PTR OnApply(HWND page)
 {
     if (!AnyEdgeChecked(page)) {
-        MessageBoxA(page, CurrentUiTexts().noEdgeChecked, kMessageCaption, MB_ICONERROR);
+        MessageBoxA(page, UiTextsFor(g_app.language).noEdgeChecked, kMessageCaption, MB_ICONERROR);
         // Keep the sheet open on this page: nothing has been saved.
         SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
         return TRUE;
     }
     Settings& s = g_app.settings;
     for (const NumberField& f : kNumberFields) {
-        char text[30];
+        char text[kEditTextSize];
         GetDlgItemTextA(page, f.edit, text, sizeof text);
         s.*f.field = atoi(text);
     }
-    s.red = GetRValue(g_app.pendingColour);
-    s.green = GetGValue(g_app.pendingColour);
-    s.blue = GetBValue(g_app.pendingColour);
-    for (const EdgeBox& box : kEdgeBoxes)
-        s.*box.field = IsDlgButtonChecked(page, box.check) == BST_CHECKED ? 1 : 0;
-    SaveSettings();
-    LoadSettings();
-    ApplyBarLayout();
+    s.red = GetRValue(s_page.pendingColour);
+    s.green = GetGValue(s_page.pendingColour);
+    s.blue = GetBValue(s_page.pendingColour);
+    for (int e = 0; e < EdgeCount; ++e)
+        s.*kEdgeFlags[e] = IsDlgButtonChecked(page, kEdgeChecks[e]) == BST_CHECKED ? 1 : 0;
+    SaveSettings(s);
+    ReloadSettings();
+    LayOutBars(ActivateBars);
     return FALSE;
 }
 
-static void OnDestroy(HWND)
-{
-    if (g_app.swatchBrush) {
-        DeleteObject(g_app.swatchBrush);
-        g_app.swatchBrush = nullptr;
-    }
-}
+// The swatch can no longer paint with its brush once the page is gone.
+static void OnDestroy(HWND) { ReleaseSwatchBrush(); }
 
 INT_PTR CALLBACK OptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        return OnInitDialog(page, reinterpret_cast<HWND>(wParam), lParam);
+        return HANDLE_WM_INITDIALOG(page, wParam, lParam, OnInitDialog);
     case WM_COMMAND:
-        OnCommand(page, GET_WM_COMMAND_ID(wParam, lParam), GET_WM_COMMAND_HWND(wParam, lParam),
-                  GET_WM_COMMAND_CMD(wParam, lParam));
+        HANDLE_WM_COMMAND(page, wParam, lParam, OnCommand);
         return FALSE;
     case WM_CTLCOLORSTATIC:
-        return reinterpret_cast<INT_PTR>(
-            OnCtlColorStatic(page, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+        return HANDLE_WM_CTLCOLORSTATIC(page, wParam, lParam, OnCtlColorStatic);
     case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(lParam)->code == PSN_APPLY)
-            return OnApply(page);
-        return FALSE;
+        return IsApplyNotice(lParam) ? OnApply(page) : FALSE;
     case WM_DESTROY:
         OnDestroy(page);
         return FALSE;

@@ -8,6 +8,12 @@
 #include "ignore_page.h"
 #include "options_page.h"
 
+// The open sheet, or none: the bars stay usable while the sheet runs, so the
+// Options command can come again, and one sheet is enough.
+static HWND s_openSheet;
+
+void RememberOpenSheet(HWND sheet) { s_openSheet = sheet; }
+
 static HPROPSHEETPAGE CreatePage(WORD englishTemplate, WORD japaneseTemplate, DLGPROC proc)
 {
     PROPSHEETPAGEA page = {};
@@ -22,10 +28,8 @@ static HPROPSHEETPAGE CreatePage(WORD englishTemplate, WORD japaneseTemplate, DL
 
 void ShowOptionsSheet()
 {
-    // The bars stay usable while the sheet runs, so the command can come
-    // again; one sheet is enough.
-    if (g_app.optionsSheet && IsWindow(g_app.optionsSheet)) {
-        SetForegroundWindow(g_app.optionsSheet);
+    if (s_openSheet && IsWindow(s_openSheet)) {
+        SetForegroundWindow(s_openSheet);
         return;
     }
     HPROPSHEETPAGE pages[2] = {
@@ -43,5 +47,5 @@ void ShowOptionsSheet()
     header.nStartPage = 0;
     header.phpage = pages;
     PropertySheetA(&header);
-    g_app.optionsSheet = nullptr;
+    s_openSheet = nullptr;
 }

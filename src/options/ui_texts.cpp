@@ -6,9 +6,9 @@ static const char kJapaneseFilter[] = "実行ファイル(*.exe)\0*.exe\0All Fil
 
 static const UiTexts kTexts[] = {
     {"Check edges more than one.", "Application path to ignore", "select ignore application", kEnglishFilter,
-     sizeof kEnglishFilter, "Sashlet is not added to ignore list"},
+     "Sashlet is not added to ignore list"},
     {"場所は上下左右のどれかにチェックを入れてください", "除外アプリのパス", "除外ファイル選択", kJapaneseFilter,
-     sizeof kJapaneseFilter, "Sashlet自身は除外できません。"},
+     "Sashlet自身は除外できません。"},
 };
 
-const UiTexts& CurrentUiTexts() { return kTexts[g_app.language == LanguageJapanese ? 1 : 0]; }
+const UiTexts& UiTextsFor(UiLanguage language) { return kTexts[language == LanguageJapanese ? 1 : 0]; }

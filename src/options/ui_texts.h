@@ -1,5 +1,5 @@
 #pragma once
-#include "../app/app_state.h"
+#include "../common/ui_language.h"
 
 // Texts the options pages show outside their dialog templates, per language.
 struct UiTexts {
@@ -7,10 +7,9 @@ struct UiTexts {
     const char* ignoreColumn;
     const char* openTitle;
     const char* openFilter;  // description/pattern pairs, each zero-terminated, then an empty string
-    size_t openFilterSize;
     const char* cannotIgnoreSelf;
 };
 
-const UiTexts& CurrentUiTexts();
+const UiTexts& UiTextsFor(UiLanguage language);
 
 const char* const kMessageCaption = "Sashlet";

@@ -166,3 +166,34 @@ TEST_CASE("per-edge tests decide which windows a wipe moves and where")
         CHECK(PushedCorner(EdgeBottom, Rect{40, 600, 140, 768}, B) == Point{40, 600 - 76});
     }
 }
+
+TEST_CASE("a pushed window's near side lies on the line, its size and its other axis unchanged")
+{
+    const ScreenSize screens[] = {{1024, 768}, {768, 1024}, {1001, 601}};
+    for (ScreenSize s : screens) {
+        CAPTURE(s.width);
+        const Rect windows[] = {{-4, -4, s.width + 4, s.height + 4}, {0, 10, 200, 110}, {s.width - 200, 300, s.width, 400},
+                                {30, 0, 330, 90}, {500, s.height - 90, 800, s.height}, {140, 140, 160, 160}};
+        const Edge edges[] = {EdgeLeft, EdgeRight, EdgeTop, EdgeBottom};
+        for (Edge edge : edges) {
+            const int line = edge == EdgeLeft || edge == EdgeTop ? 150
+                             : edge == EdgeRight                ? s.width - 150
+                                                                : s.height - 150;
+            for (const Rect& w : windows) {
+                CAPTURE(edge);
+                CAPTURE(w.left);
+                CAPTURE(w.top);
+                const Point to = PushedCorner(edge, w, line);
+                const Rect r{to.x, to.y, to.x + w.right - w.left, to.y + w.bottom - w.top};
+                switch (edge) {
+                case EdgeLeft:   CHECK(r.left == line); CHECK(r.top == w.top); break;
+                case EdgeRight:  CHECK(r.right == line); CHECK(r.top == w.top); break;
+                case EdgeTop:    CHECK(r.top == line); CHECK(r.left == w.left); break;
+                case EdgeBottom: CHECK(r.bottom == line); CHECK(r.left == w.left); break;
+                }
+                // Once pushed it still counts as reaching the line, so it follows a later push.
+                CHECK(ReachesPastLine(edge, r, line));
+            }
+        }
+    }
+}

@@ -23,8 +23,8 @@ struct BusyDesktop {
         g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         for (HWND& bar : g_app.bars)
             bar = nullptr;
-        FreeIgnoreList();
-        ClearMovedWindows();
+        ClearIgnoreList(g_app.ignore);
+        ClearMovedWindowTable(g_app.moved);
         CopyFileA(BesideExe("testwin.exe").c_str(), BesideExe(kOtherExe).c_str(), FALSE);
         // testwin.exe is on the list; otherwin.exe, a copy under another name, is not.
         REQUIRE(ignored.Start("i1:10,10,60,60 i2:100,100,60,60 i3:400,200,60,60", "i3"));
@@ -36,7 +36,7 @@ struct BusyDesktop {
     }
     ~BusyDesktop()
     {
-        FreeIgnoreList();
+        ClearIgnoreList(g_app.ignore);
         RemoveFile(BesideExe("ignore.lst"));
     }
     void ListTestwin()
@@ -44,7 +44,7 @@ struct BusyDesktop {
         const std::string listed = TestWinPath();
         const char* list[] = {"C:\\Program Files\\Vendor\\tool.exe", listed.c_str()};
         SaveIgnoreList(list, 2);
-        LoadIgnoreList();
+        LoadIgnoreList(g_app.ignore);
     }
     bool Settled() { return ignored.Settle() && first.Settle() && second.Settle() && secondAgain.Settle(); }
 };
@@ -94,7 +94,7 @@ TEST_CASE_FIXTURE(BusyDesktop, "a push moves the same windows and looks each can
         // third, whose windows neither reach the line nor are shown.
         lookupsPerPush = 3;
     }
-    CHECK(LookupsDuring([] { PushWindowsFromEdge(EdgeLeft, 150); }) == lookupsPerPush);
+    CHECK(LookupsDuring([] { Push(EdgeLeft, 150); }) == lookupsPerPush);
     REQUIRE(Settled());
     CHECK(g_app.moved.count == moved);
     for (const Where& w : expected) {
@@ -104,11 +104,11 @@ TEST_CASE_FIXTURE(BusyDesktop, "a push moves the same windows and looks each can
     CHECK(IsIconic(Find("a4")));
     // A second push asks again: nothing is kept from one wipe to the next, and
     // the recorded windows, which follow the line, are candidates too.
-    CHECK(LookupsDuring([] { PushWindowsFromEdge(EdgeLeft, 120); }) == lookupsPerPush);
+    CHECK(LookupsDuring([] { Push(EdgeLeft, 120); }) == lookupsPerPush);
     REQUIRE(Settled());
     CHECK(IsAt("a1", 120, 300));
     CHECK(IsAt("b1", 120, 650));
-    RestoreMovedWindows();
+    Restore();
     REQUIRE(Settled());
     CHECK(IsAt("a1", 20, 300));
     CHECK(IsAt("a2", 0, 400));
@@ -124,10 +124,10 @@ TEST_CASE_FIXTURE(BusyDesktop, "a restore watch asks about an unchanged foregrou
     REQUIRE(bar);
     g_app.bars[EdgeLeft] = bar;
     g_app.mainWindow = main;
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     REQUIRE(Settled());
     REQUIRE(IsAt("a1", 150, 300));
-    auto tick = [&] { RestoreWatch(bar, WM_TIMER, TIMER_WATCH_LEFT, 0); };
+    auto tick = [&] { RestoreWatch(bar, WM_TIMER, TimerWatchLeft, 0); };
     auto lookupsOver = [&](int ticks) {
         const unsigned long before = ImagePathLookupCount();
         for (int i = 0; i < ticks; ++i)
@@ -141,7 +141,7 @@ TEST_CASE_FIXTURE(BusyDesktop, "a restore watch asks about an unchanged foregrou
     REQUIRE(BringToFront(Find("i2")));
     CHECK(lookupsOver(5) == 1);
     // A list read again may say otherwise.
-    LoadIgnoreList();
+    LoadIgnoreList(g_app.ignore);
     CHECK(lookupsOver(5) == 1);
     REQUIRE(Settled());
     CHECK(IsAt("a1", 150, 300));

@@ -28,7 +28,7 @@ struct Clean {
     ~Clean()
     {
         Remove();
-        FreeIgnoreList();
+        ClearIgnoreList(g_app.ignore);
     }
     static void Remove()
     {
@@ -70,11 +70,11 @@ TEST_CASE("a read-only settings file is left as it was and still read")
     WriteFileBytes(kIni, "[Sashlet]\r\nWidth=4\r\n");
     SetFileAttributesA(kIni.c_str(), FILE_ATTRIBUTE_READONLY);
     g_app.settings = Settings{1, 0, 0, 0, 7, 0, 1, 2, 3, 0, 2};
-    SaveSettings();
+    SaveSettings(g_app.settings);
     std::string bytes;
     REQUIRE(ReadFileBytes(kIni, bytes));
     CHECK(bytes == "[Sashlet]\r\nWidth=4\r\n");
-    LoadSettings();
+    LoadSettings(g_app.screen, g_app.settings);
     CHECK(g_app.settings.width == 4);
 }
 
@@ -84,7 +84,7 @@ TEST_CASE("garbage, empty and huge settings files load within the rules")
     SUBCASE("empty")
     {
         WriteFileBytes(kIni, "");
-        LoadSettings();
+        LoadSettings(g_app.screen, g_app.settings);
         CHECK(g_app.settings.width == 2);
         CHECK(g_app.settings.left == 1);
     }
@@ -92,7 +92,7 @@ TEST_CASE("garbage, empty and huge settings files load within the rules")
     {
         for (unsigned seed = 1; seed <= 5; ++seed) {
             WriteFileBytes(kIni, Garbage(4096, seed));
-            LoadSettings();
+            LoadSettings(g_app.screen, g_app.settings);
             CHECK(WithinRules(g_app.settings));
         }
     }
@@ -105,7 +105,7 @@ TEST_CASE("garbage, empty and huge settings files load within the rules")
         big += "[Sashlet]\r\nWidth=6\r\n";
         WriteFileBytes(kIni, big);
         const DWORD start = GetTickCount();
-        LoadSettings();
+        LoadSettings(g_app.screen, g_app.settings);
         CHECK(GetTickCount() - start < 20000);
         CHECK(g_app.settings.width == 6);
     }
@@ -117,7 +117,7 @@ TEST_CASE("a settings file locked by another program gives the defaults")
     WriteFileBytes(kIni, "[Sashlet]\r\nWidth=6\r\n");
     Lock lock(kIni);
     REQUIRE(lock.file != INVALID_HANDLE_VALUE);
-    LoadSettings();
+    LoadSettings(g_app.screen, g_app.settings);
     CHECK(WithinRules(g_app.settings));
 }
 
@@ -128,7 +128,7 @@ TEST_CASE("a locked list reads as empty and is not replaced")
     {
         Lock lock(kList);
         REQUIRE(lock.file != INVALID_HANDLE_VALUE);
-        LoadIgnoreList();
+        LoadIgnoreList(g_app.ignore);
         CHECK(g_app.ignore.count == 0);
         const char* paths[] = {"C:\\new.exe"};
         SaveIgnoreList(paths, 1);
@@ -145,7 +145,7 @@ TEST_CASE("garbage and huge lists load without harm")
     SUBCASE("binary garbage")
     {
         WriteFileBytes(kList, Garbage(100000, 7));
-        LoadIgnoreList();
+        LoadIgnoreList(g_app.ignore);
         for (int i = 0; i < g_app.ignore.count; ++i)
             CHECK(strlen(g_app.ignore.entries[i]) <= 258);
     }
@@ -155,7 +155,7 @@ TEST_CASE("garbage and huge lists load without harm")
         for (int i = 0; i < 1000000; ++i)
             big += "C:\\Program Files\\Vendor\\tool" + std::to_string(i) + ".exe\r\n";
         WriteFileBytes(kList, big);
-        LoadIgnoreList();
+        LoadIgnoreList(g_app.ignore);
         CHECK(g_app.ignore.count == 1000000);
         CHECK(std::string(g_app.ignore.entries[999999]) == "C:\\Program Files\\Vendor\\tool999999.exe");
     }
@@ -165,12 +165,12 @@ TEST_CASE("windows hidden, minimised or closed after a wipe do not stop the rest
 {
     Clean clean;
     g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    ClearMovedWindows();
+    ClearMovedWindowTable(g_app.moved);
     TestWindows windows;
     REQUIRE(windows.Start("hides:10,10,80,80 shrinks:10,200,80,80 stays:10,400,80,80", "stays"));
     TestWindows closing;
     REQUIRE(closing.Start("closes:10,600,80,80", "closes"));
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
     for (const char* title : {"hides", "shrinks", "stays"})
         REQUIRE(IsAt(title, 150, RectOf(title).top));
@@ -179,7 +179,7 @@ TEST_CASE("windows hidden, minimised or closed after a wipe do not stop the rest
     ShowWindow(Find("hides"), SW_HIDE);
     ShowWindow(Find("shrinks"), SW_MINIMIZE);
     closing.Stop();
-    RestoreMovedWindows();
+    Restore();
     CHECK(g_app.moved.count == 0);
     REQUIRE(windows.Settle());
     CHECK(IsAt("stays", 10, 400));

@@ -15,7 +15,7 @@ const std::string kTemp = BesideExe("ignore.new");
 
 std::vector<std::string> Loaded()
 {
-    LoadIgnoreList();
+    LoadIgnoreList(g_app.ignore);
     std::vector<std::string> out;
     for (int i = 0; i < g_app.ignore.count; ++i)
         out.emplace_back(g_app.ignore.entries[i]);
@@ -29,7 +29,7 @@ struct CleanFiles {
     ~CleanFiles()
     {
         Clean();
-        FreeIgnoreList();
+        ClearIgnoreList(g_app.ignore);
     }
     static void Clean()
     {
@@ -123,19 +123,19 @@ TEST_CASE("a window is ignored when its executable is listed, in any ASCII case"
     TestWindows windows;
     REQUIRE(windows.Start("ignoreme:300,300,100,100", "ignoreme"));
     HWND w = Find("ignoreme");
-    CHECK_FALSE(IsIgnoredWindow(w));  // empty list
+    CHECK_FALSE(IsIgnoredWindow(g_app.ignore, w));  // empty list
 
     std::string upper = TestWinPath();
     for (char& c : upper)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 0x20);
     Save({"C:\\other.exe", upper.c_str()});
-    LoadIgnoreList();
-    CHECK(IsIgnoredWindow(w));
-    CHECK_FALSE(IsIgnoredWindow(nullptr));
+    LoadIgnoreList(g_app.ignore);
+    CHECK(IsIgnoredWindow(g_app.ignore, w));
+    CHECK_FALSE(IsIgnoredWindow(g_app.ignore, nullptr));
 
     const std::string prefix = TestWinPath().substr(0, TestWinPath().size() - 1);
     Save({prefix.c_str(), "testwin.exe"});
-    LoadIgnoreList();
-    CHECK_FALSE(IsIgnoredWindow(w));
+    LoadIgnoreList(g_app.ignore);
+    CHECK_FALSE(IsIgnoredWindow(g_app.ignore, w));
 }

@@ -75,7 +75,7 @@ struct PageFixture {
         if (page)
             DestroyWindow(page);
         DestroyWindow(parent);
-        FreeIgnoreList();
+        ClearIgnoreList(g_app.ignore);
         RemoveFile(kIni);
         RemoveFile(kList);
     }
@@ -103,6 +103,19 @@ struct PageFixture {
         return handled ? GetWindowLongPtrA(page, DWLP_MSGRESULT) : 0;
     }
 
+    // The colour the swatch paints with, as the page hands it its brush.
+    COLORREF SwatchColour()
+    {
+        HWND swatch = GetDlgItem(page, IDC_COLOR_SWATCH);
+        HDC dc = GetDC(swatch);
+        const HBRUSH brush = reinterpret_cast<HBRUSH>(
+            SendMessageA(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(swatch)));
+        ReleaseDC(swatch, dc);
+        LOGBRUSH lb = {};
+        REQUIRE(GetObjectA(brush, sizeof lb, &lb) == sizeof lb);
+        return lb.lbColor;
+    }
+
     std::string Ini()
     {
         std::string bytes;
@@ -123,7 +136,7 @@ TEST_CASE_FIXTURE(PageFixture, "the Options page shows stored values brought int
     CHECK(IsDlgButtonChecked(page, IDC_LEFT_CHECK) == BST_CHECKED);
     CHECK(IsDlgButtonChecked(page, IDC_RIGHT_CHECK) == BST_UNCHECKED);
     CHECK(IsDlgButtonChecked(page, IDC_TOP_CHECK) == BST_CHECKED);
-    CHECK(g_app.pendingColour == RGB(44, 255, 0));
+    CHECK(SwatchColour() == RGB(44, 255, 0));
 
     CHECK(Apply() == 0);
     CHECK(g_boxCount == 0);
@@ -176,7 +189,7 @@ TEST_CASE_FIXTURE(PageFixture, "the Japanese page refuses in Japanese")
 TEST_CASE_FIXTURE(PageFixture, "the Ignore page lists, deletes and writes its rows")
 {
     WriteFileBytes(kList, "C:\\a.exe\r\n\r\nC:\\b.exe\r\nC:\\c.exe\r\n");
-    LoadIgnoreList();
+    LoadIgnoreList(g_app.ignore);
     Open(IDD_IGNORE_ENGLISH, IgnorePageProc);
     HWND list = GetDlgItem(page, IDC_IGNORE_LIST);
     REQUIRE(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 4);

@@ -6,7 +6,7 @@
 #include <doctest/doctest.h>
 
 #include "app/app_state.h"
-#include "bars/bar_layout.h"
+#include "bars/wipe_controller.h"
 #include "bars/bar_window.h"
 #include "options/options_page.h"
 #include "resource.h"
@@ -43,11 +43,11 @@ TEST_CASE("each layout frees the brush of the one before")
 {
     Bars bars;
     g_app.barBrush = nullptr;
-    ApplyBarLayout();
+    LayOutBars(ActivateBars);
     for (int i = 0; i < 1000; ++i) {
         HBRUSH before = g_app.barBrush;
         g_app.settings.red = i;
-        ApplyBarLayout();
+        LayOutBars(ActivateBars);
         REQUIRE(g_app.barBrush != nullptr);
         REQUIRE(GetObjectType(before) == 0);
     }
@@ -83,10 +83,14 @@ TEST_CASE("the swatch brush goes with the page")
         REQUIRE(page);
         ShowWindow(page, SW_SHOW);
         UpdateWindow(page);
-        HBRUSH swatch = g_app.swatchBrush;
+        // Asking for the swatch's colours hands back the brush it paints with.
+        HWND control = GetDlgItem(page, IDC_COLOR_SWATCH);
+        HDC dc = GetDC(control);
+        const HBRUSH swatch = reinterpret_cast<HBRUSH>(
+            SendMessageA(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+        ReleaseDC(control, dc);
         REQUIRE(GetObjectType(swatch) == OBJ_BRUSH);
         DestroyWindow(page);
-        REQUIRE(g_app.swatchBrush == nullptr);
         REQUIRE(GetObjectType(swatch) == 0);
     }
     DestroyWindow(parent);

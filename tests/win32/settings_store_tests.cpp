@@ -16,7 +16,7 @@ Settings LoadFrom(const char* content, ScreenSize screen = {1024, 768})
         WriteFileBytes(kIni, content);
     g_app.screen = screen;
     g_app.settings = Settings{};
-    LoadSettings();
+    LoadSettings(g_app.screen, g_app.settings);
     RemoveFile(kIni);
     return g_app.settings;
 }
@@ -80,7 +80,7 @@ TEST_CASE("saving into a new file lists the nine keys in order and reads back")
     RemoveFile(kIni);
     g_app.screen = ScreenSize{1024, 768};
     g_app.settings = Settings{1, 0, 1, 0, 5, 50, 0, 0, 255, 100, 3};
-    SaveSettings();
+    SaveSettings(g_app.settings);
     std::string bytes;
     REQUIRE(ReadFileBytes(kIni, bytes));
     const char* const lines[] = {"[Sashlet]", "Left=1", "Right=0", "Top=1", "Bottom=0", "Width=5",
@@ -95,7 +95,7 @@ TEST_CASE("saving into a new file lists the nine keys in order and reads back")
     }
 
     g_app.settings = Settings{};
-    LoadSettings();
+    LoadSettings(g_app.screen, g_app.settings);
     const Settings s = g_app.settings;
     CHECK(s.left == 1);
     CHECK(s.top == 1);
@@ -112,7 +112,7 @@ TEST_CASE("saving keeps values the rules would change, and keeps the order of an
 {
     WriteFileBytes(kIni, "[Sashlet]\r\nColor=1,2,3\r\nWidth=4\r\n");
     g_app.settings = Settings{5, 0, 0, 0, 25, 255, 300, -1, 0, -5, 50};
-    SaveSettings();
+    SaveSettings(g_app.settings);
     std::string bytes;
     REQUIRE(ReadFileBytes(kIni, bytes));
     CHECK(bytes.find("Color=300,-1,0") < bytes.find("Width=25"));

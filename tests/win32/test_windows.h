@@ -5,7 +5,17 @@
 
 #include <string>
 
+#include "app/app_state.h"
+#include "bars/wipe_engine.h"
 #include "test_files.h"
+
+// A push and a restore over the program's own state, as the controller makes them.
+inline void Push(Edge edge, int line)
+{
+    PushWindowsFromEdge(g_app.moved, g_app.ignore, g_app.bars, g_app.screen, edge, line);
+}
+
+inline void Restore() { RestoreMovedWindows(g_app.moved); }
 
 struct TestWindows {
     PROCESS_INFORMATION process = {};

@@ -18,12 +18,12 @@ struct WipeFixture {
         g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         for (HWND& bar : g_app.bars)
             bar = nullptr;
-        FreeIgnoreList();
-        ClearMovedWindows();
+        ClearIgnoreList(g_app.ignore);
+        ClearMovedWindowTable(g_app.moved);
     }
     ~WipeFixture()
     {
-        FreeIgnoreList();
+        ClearIgnoreList(g_app.ignore);
         RemoveFile(BesideExe("ignore.lst"));
     }
 };
@@ -57,7 +57,7 @@ void PushAndRestore(TestWindows& windows, const std::string& layouts, Edge edge,
         const RECT r = RectOf(e.title);
         sizes.push_back(SIZE{r.right - r.left, r.bottom - r.top});
     }
-    PushWindowsFromEdge(edge, line);
+    Push(edge, line);
     REQUIRE(windows.Settle());
     for (size_t i = 0; i < expect.size(); ++i) {
         CAPTURE(expect[i].title);
@@ -65,7 +65,7 @@ void PushAndRestore(TestWindows& windows, const std::string& layouts, Edge edge,
         CHECK(SizeIs(expect[i].title, sizes[i].cx, sizes[i].cy));
     }
     CHECK(g_app.moved.count == recorded);
-    RestoreMovedWindows();
+    Restore();
     CHECK(g_app.moved.count == 0);
     REQUIRE(windows.Settle());
     for (size_t i = 0; i < expect.size(); ++i) {
@@ -134,7 +134,7 @@ TEST_CASE_FIXTURE(WipeFixture, "hidden, empty, off-screen and ignored windows st
     REQUIRE(windows.Start("hidden:10,10,100,100:hidden empty:10,200,0,100 flat:10,300,100,0 "
                           "offscreen:-500,10,300,100 moved:20,400,100,100",
                           "moved"));
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
     CHECK(IsAt("hidden", 10, 10));
     CHECK(IsAt("empty", 10, 200));
@@ -142,14 +142,14 @@ TEST_CASE_FIXTURE(WipeFixture, "hidden, empty, off-screen and ignored windows st
     CHECK(IsAt("offscreen", -500, 10));
     CHECK(IsAt("moved", 150, 400));
     CHECK(g_app.moved.count == 1);
-    RestoreMovedWindows();
+    Restore();
     CHECK(ArrivesAt("moved", 20, 400));
 
     const std::string self = TestWinPath();
     const char* list[] = {self.c_str()};
     SaveIgnoreList(list, 1);
-    LoadIgnoreList();
-    PushWindowsFromEdge(EdgeLeft, 150);
+    LoadIgnoreList(g_app.ignore);
+    Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
     CHECK(IsAt("moved", 20, 400));
     CHECK(g_app.moved.count == 0);
@@ -161,27 +161,27 @@ TEST_CASE_FIXTURE(WipeFixture, "the desktop's Program Manager window, which span
                               Layout("other", 10, 10, 100, 100),
                           "other"));
     REQUIRE(ProgramManagerWindow() == Find("Program Manager"));
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
     CHECK(IsAt("other", 150, 10));
     CHECK(IsAt("Program Manager", 0, 0));
     CHECK(g_app.moved.count == 1);
-    RestoreMovedWindows();
+    Restore();
     CHECK(ArrivesAt("other", 10, 10));
 }
 
 TEST_CASE_FIXTURE(WipeFixture, "a second wipe from another edge keeps the first homes")
 {
     REQUIRE(windows.Start("w:10,20,100,100", "w"));
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     CHECK(ArrivesAt("w", 150, 20));
-    PushWindowsFromEdge(EdgeTop, 200);
+    Push(EdgeTop, 200);
     CHECK(ArrivesAt("w", 150, 200));
     CHECK(g_app.moved.count == 1);
     // Dragging a bar back toward its edge pulls the recorded window along.
-    PushWindowsFromEdge(EdgeLeft, 60);
+    Push(EdgeLeft, 60);
     CHECK(ArrivesAt("w", 60, 200));
-    RestoreMovedWindows();
+    Restore();
     CHECK(ArrivesAt("w", 10, 20));
 }
 
@@ -190,16 +190,16 @@ TEST_CASE_FIXTURE(WipeFixture, "windows pushed onto a bar at rest keep their hom
     // A double-click's first press pushes what reaches past the 2-pixel bar,
     // the double-click then wipes 150 pixels out.
     REQUIRE(windows.Start("flush:0,10,50,50 edge:-8,100,60,50 later:100,200,50,50", "later"));
-    PushWindowsFromEdge(EdgeLeft, 2);
+    Push(EdgeLeft, 2);
     CHECK(ArrivesAt("flush", 2, 10));
     CHECK(ArrivesAt("edge", 2, 100));
     CHECK(g_app.moved.count == 2);
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     CHECK(g_app.moved.count == 3);
     CHECK(ArrivesAt("flush", 150, 10));
     CHECK(ArrivesAt("edge", 150, 100));
     CHECK(ArrivesAt("later", 150, 200));
-    RestoreMovedWindows();
+    Restore();
     CHECK(ArrivesAt("flush", 0, 10));
     CHECK(ArrivesAt("edge", -8, 100));
     CHECK(ArrivesAt("later", 100, 200));
@@ -220,13 +220,13 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
     for (int round = 0; round < 2; ++round) {
         CAPTURE(round);
         const DWORD start = GetTickCount();
-        PushWindowsFromEdge(EdgeLeft, 150);
+        Push(EdgeLeft, 150);
         CHECK(GetTickCount() - start < 1000);
         CHECK(g_app.moved.count == 3);
         CHECK(ArrivesAt("a", 150, 10));
         CHECK(ArrivesAt("b", 150, 300));
         CHECK(IsAt("hung", 10, 150));
-        RestoreMovedWindows();
+        Restore();
         CHECK(GetTickCount() - start < 2000);
         CHECK(ArrivesAt("a", 10, 10));
         CHECK(ArrivesAt("b", 10, 300));
@@ -243,7 +243,7 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
 TEST_CASE_FIXTURE(WipeFixture, "a window that stops responding on its way home keeps its home through the next wipe")
 {
     REQUIRE(windows.Start("slow:10,150,50,50", "slow"));
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     REQUIRE(ArrivesAt("slow", 150, 150));
     REQUIRE(PostMessageA(Find("slow"), WM_APP, 0, 0));
     bool stopped = false;
@@ -251,10 +251,10 @@ TEST_CASE_FIXTURE(WipeFixture, "a window that stops responding on its way home k
         stopped = !windows.Settle(250);
     REQUIRE(stopped);
     // Sent home, but it still shows where the wipe put it when the next wipe comes.
-    RestoreMovedWindows();
-    PushWindowsFromEdge(EdgeTop, 200);
+    Restore();
+    Push(EdgeTop, 200);
     CHECK(IsAt("slow", 150, 150));
-    RestoreMovedWindows();
+    Restore();
     HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
     REQUIRE(resume);
     SetEvent(resume);
@@ -266,7 +266,7 @@ TEST_CASE_FIXTURE(WipeFixture, "a window that stops responding on its way home k
 TEST_CASE_FIXTURE(WipeFixture, "the 257th qualifying window stays where it is")
 {
     REQUIRE(windows.Start("many:257:10,10,40,40", "many256"));
-    PushWindowsFromEdge(EdgeLeft, 100);
+    Push(EdgeLeft, 100);
     REQUIRE(windows.Settle());
     CHECK(g_app.moved.count == 256);
     int pushed = 0, stayed = 0;
@@ -279,7 +279,7 @@ TEST_CASE_FIXTURE(WipeFixture, "the 257th qualifying window stays where it is")
     }
     CHECK(pushed == 256);
     CHECK(stayed == 1);
-    RestoreMovedWindows();
+    Restore();
     REQUIRE(windows.Settle());
     int home = 0;
     for (int i = 0; i < 257; ++i)
@@ -292,10 +292,10 @@ TEST_CASE_FIXTURE(WipeFixture, "a recorded window closed before the restore brea
     REQUIRE(windows.Start("stays:10,10,50,50", "stays"));
     TestWindows closing;
     REQUIRE(closing.Start("closes:10,100,50,50", "closes"));
-    PushWindowsFromEdge(EdgeLeft, 150);
+    Push(EdgeLeft, 150);
     REQUIRE(g_app.moved.count == 2);
     closing.Stop();
-    RestoreMovedWindows();
+    Restore();
     CHECK(ArrivesAt("stays", 10, 10));
     CHECK(g_app.moved.count == 0);
 }
