@@ -4,6 +4,7 @@ Each Session owns one X display, one Wine prefix (copied from a template) and
 one folder that holds the program and its files. Everything it starts it ends
 by PID, or through that prefix's own wineserver.
 """
+import contextlib
 import os
 import shutil
 import subprocess
@@ -188,18 +189,49 @@ class Session:
         r = subprocess.run(args, env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
         return r.stdout.split()
 
-    # --- gestures ---
+    # --- gestures, as a person makes them ---
     def raise_bar(self, title):
         """Wine does not keep another process's topmost window above later ones
         in X, where real clicks land; a person sees the bar on top."""
         self.xdotool('search', '--name', '^%s$' % title, 'windowraise')
 
-    def double_click(self, x, y):
-        self.xdotool('mousemove', x, y, 'click', '--repeat', 2, '--delay', 80, 1)
+    def click(self, x, y, button=1):
+        self.xdotool('mousemove', x, y, 'click', button)
+
+    def keys(self, *names):
+        self.xdotool('key', *names)
 
     def double_click_bar(self, title, x, y):
         self.raise_bar(title)
-        self.double_click(x, y)
+        self.xdotool('mousemove', x, y, 'click', '--repeat', 2, '--delay', 80, 1)
+
+    def drag_bar(self, title, start, *path):
+        """Presses on the bar at `start`, moves through `path` and lets go."""
+        self.raise_bar(title)
+        self.xdotool('mousemove', start[0], start[1], 'mousedown', 1)
+        self.move_through(*path)
+        self.xdotool('mouseup', 1)
+
+    def move_through(self, *points):
+        for x, y in points:
+            self.xdotool('mousemove', x, y)
+
+    @contextlib.contextmanager
+    def holding(self, x, y):
+        """Presses the left button at x,y, as on an item to drag, and keeps it
+        down until the block ends. The pause is a person's: Wine notices the
+        pointer leaving a window by polling, so a quicker move goes unseen."""
+        self.xdotool('mousemove', x, y, 'mousedown', 1, 'sleep', 0.6)
+        try:
+            yield
+        finally:
+            self.xdotool('mouseup', 1)
+
+    def open_menu(self, title, x, y):
+        """Right-clicks the bar at x,y and waits for its menu."""
+        self.raise_bar(title)
+        self.click(x, y, 3)
+        wait_until(lambda: self.windows('#32768'), 5, message='the context menu')
 
     # --- the screen ---
     def screenshot(self, label):
@@ -242,14 +274,8 @@ class SessionTest(unittest.TestCase):
         """Starts the program and a window at 10,100, double-clicks the Left bar, waits for the push."""
         self.s.start_sashlet()
         self.s.start_windows('a:10,100,200,150')
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 1, 700, 'click', '--repeat', 2, '--delay', 80, 1)
+        self.s.double_click_bar('SashletLeft', 1, 700)
         self.assertWindowAt('a', 150, 100)
-
-    def open_context_menu_on_wiped_bar(self):
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 151, 400, 'click', 3)
-        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
 
     def assertWindowAt(self, title, left, top, size=None):
         w = wait_until(lambda: (lambda x: x if x and (x.left, x.top) == (left, top) else None)(self.s.find(title)),

@@ -4,7 +4,6 @@ import unittest
 
 from harness import TESTWIN, SessionTest, wait_until, windows_path
 
-SHEET_BUTTONS = {1, 2, 9, 12320, 12321}
 OK, CANCEL = 1, 2
 WIDTH_EDIT, LEFT_CHECK = 1005, 1006
 IGNORE_LIST, IGNORE_ADD = 1016, 1018
@@ -12,7 +11,8 @@ IGNORE_LIST, IGNORE_ADD = 1016, 1018
 
 class Control:
     def __init__(self, line):
-        cid, cls, visible, rect, text = line.split('|', 4)
+        handle, parent, cid, cls, visible, rect, text = line.split('|', 6)
+        self.handle, self.parent = int(handle), int(parent)
         self.id = int(cid)
         self.cls = cls
         self.visible = visible == '1'
@@ -31,20 +31,12 @@ class OptionsSession(SessionTest):
         code, out = self.s.probe('sheet')
         if code != 0:
             return None
-        return [Control(l) for l in out.splitlines()[1:] if l.count('|') >= 4]
+        return [Control(l) for l in out.splitlines()[1:] if l.count('|') >= 6]
 
     def pages(self):
         """Each page's own rectangle and its controls."""
-        pages, current = [], None
-        for c in self.sheet() or []:
-            if c.cls == '#32770':
-                current = (c, [])
-                pages.append(current)
-            elif c.id in SHEET_BUTTONS:
-                current = None
-            elif current:
-                current[1].append(c)
-        return pages
+        controls = self.sheet() or []
+        return [(page, [c for c in controls if c.parent == page.handle]) for page in controls if page.cls == '#32770']
 
     def control(self, cid):
         for c in self.sheet() or []:
@@ -54,18 +46,16 @@ class OptionsSession(SessionTest):
 
     def click(self, cid):
         c = wait_until(lambda: self.control(cid), 10, message='control %d' % cid)
-        self.s.xdotool('mousemove', *c.centre, 'click', 1)
+        self.s.click(*c.centre)
 
     def open_options(self):
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 1, 400, 'click', 3)
-        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
-        self.s.xdotool('key', self.menu_key)
+        self.s.open_menu('SashletLeft', 1, 400)
+        self.s.keys(self.menu_key)
         wait_until(lambda: self.control(OK), 10, message='the options sheet')
 
     def show_ignore_page(self):
         tabs = self.control(12320)
-        self.s.xdotool('mousemove', tabs.rect[0] + 85, tabs.rect[1] + 10, 'click', 1)
+        self.s.click(tabs.rect[0] + 85, tabs.rect[1] + 10)
         wait_until(lambda: self.control(IGNORE_LIST), 10, message='the Ignore page')
 
     def box(self):
@@ -73,15 +63,16 @@ class OptionsSession(SessionTest):
         return out.strip() if code == 0 else None
 
     def assert_pages_fit(self, label):
-        for page, controls in self.pages():
-            if not page.visible:
-                continue
+        shown = [(page, controls) for page, controls in self.pages() if page.visible]
+        self.assertEqual(len(shown), 1, 'one page shows at a time')
+        for page, controls in shown:
             left, top, right, bottom = page.rect
-            for c in controls:
-                if c.visible:
-                    with self.subTest(label=label, control=c.id, text=c.text):
-                        self.assertTrue(left <= c.rect[0] and top <= c.rect[1] and c.rect[2] <= right and
-                                        c.rect[3] <= bottom, 'control %d %r outside page %r' % (c.id, c.rect, page.rect))
+            visible = [c for c in controls if c.visible]
+            self.assertGreater(len(visible), 2)
+            for c in visible:
+                with self.subTest(label=label, control=c.id, text=c.text):
+                    self.assertTrue(left <= c.rect[0] and top <= c.rect[1] and c.rect[2] <= right and
+                                    c.rect[3] <= bottom, 'control %d %r outside page %r' % (c.id, c.rect, page.rect))
 
     def sheet_closed(self):
         return self.control(OK) is None
@@ -92,8 +83,8 @@ class OptionsPageTest(OptionsSession):
         self.s.start_sashlet()
         self.open_options()
         self.click(WIDTH_EDIT)
-        self.s.xdotool('key', 'Up')
-        self.s.xdotool('key', 'Return')
+        self.s.keys('Up')
+        self.s.keys('Return')
         wait_until(self.sheet_closed, 10, message='the sheet to close')
         wait_until(lambda: os.path.exists(self.s.path('Sashlet.ini')) and b'Width=3' in self.s.read('Sashlet.ini'),
                    10, message='Width=3 in the file')
@@ -106,7 +97,7 @@ class OptionsPageTest(OptionsSession):
         self.click(OK)
         self.assertEqual(wait_until(self.box, 10, message='the error box'), 'Sashlet|Check edges more than one.')
         self.s.screenshot('no-edge-error')
-        self.s.xdotool('key', 'Return')
+        self.s.keys('Return')
         wait_until(lambda: self.box() is None, 10, message='the box to close')
         self.assertIsNotNone(self.control(OK), 'the sheet stays open')
         self.click(CANCEL)
@@ -119,9 +110,9 @@ class OptionsPageTest(OptionsSession):
         self.s.start_sashlet()
         self.open_options()
         self.click(WIDTH_EDIT)
-        self.s.xdotool('key', 'Up', 'Up')
+        self.s.keys('Up', 'Up')
         self.click(1008)  # Right
-        self.s.xdotool('key', 'Escape')
+        self.s.keys('Escape')
         wait_until(self.sheet_closed, 10, message='the sheet to close')
         self.assertEqual(self.s.read('Sashlet.ini'), b'[Sashlet]\r\nWidth=4\r\n')
         self.assertWindowAt('SashletLeft', 0, 0, size=(4, 768))
@@ -130,10 +121,8 @@ class OptionsPageTest(OptionsSession):
     def test_a_second_options_command_brings_the_open_sheet_forward(self):
         self.s.start_sashlet()
         self.open_options()
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 1, 600, 'click', 3)
-        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
-        self.s.xdotool('key', 'o')
+        self.s.open_menu('SashletLeft', 1, 600)
+        self.s.keys('o')
         wait_until(lambda: self.s.probe('foreground')[1].startswith('Sashlet|'), 10, message='the sheet in front')
         self.assertEqual(len([w for w in self.s.windows('#32770') if w.visible]), 1)
 
@@ -143,7 +132,7 @@ class IgnorePageTest(OptionsSession):
         self.click(IGNORE_ADD)
         wait_until(lambda: self.s.find('select ignore application'), 10, message='the file dialog')
         self.s.xdotool('type', '--delay', 5, windows_file)
-        self.s.xdotool('key', 'Return')
+        self.s.keys('Return')
         wait_until(lambda: self.s.find('select ignore application') is None, 10, message='the file dialog to close')
 
     def test_adding_a_program_saves_it_and_its_windows_stay_put(self):
@@ -155,8 +144,7 @@ class IgnorePageTest(OptionsSession):
         self.click(OK)
         wait_until(self.sheet_closed, 10, message='the sheet to close')
         self.assertEqual(self.s.read('ignore.lst'), windows_path(TESTWIN).encode() + b'\r\n')
-        self.s.xdotool('search', '--name', 'SashletLeft', 'windowraise')
-        self.s.xdotool('mousemove', 1, 700, 'click', '--repeat', 2, '--delay', 80, 1)
+        self.s.double_click_bar('SashletLeft', 1, 700)
         self.assertWindowAt('SashletLeft', 150, 0)
         for _ in range(3):
             self.assertEqual(self.s.find('kept').left, 10)
@@ -168,7 +156,7 @@ class IgnorePageTest(OptionsSession):
         self.add_through_file_dialog(windows_path(self.s.path('Sashlet.exe')))
         self.assertEqual(wait_until(self.box, 10, message='the error box'),
                          'Sashlet|Sashlet is not added to ignore list')
-        self.s.xdotool('key', 'Return')
+        self.s.keys('Return')
         wait_until(lambda: self.box() is None, 10, message='the box to close')
         self.click(OK)
         wait_until(self.sheet_closed, 10, message='the sheet to close')

@@ -24,7 +24,8 @@ def covered_cells(picture, pixel):
     return cells
 
 
-class PicturesTest(SessionTest):
+class PictureScene(SessionTest):
+    """The desktop every picture starts from, shown as Windows shows it."""
     virtual_desktop = True
 
     def scene(self):
@@ -34,6 +35,14 @@ class PicturesTest(SessionTest):
         self.s.raise_bar('SashletLeft')
         self.assertWindowAt('Documents - Files', 36, 330)
 
+    def take_menu_picture(self):
+        self.scene()
+        self.s.open_menu('SashletLeft', 2, 250)
+        self.s.screenshot('menu')
+        self.s.keys('Escape')
+
+
+class PicturesTest(PictureScene):
     def test_a_wipe_uncovers_the_icons_the_windows_covered(self):
         self.scene()
         before = self.s.screenshot('wipe-before')
@@ -56,52 +65,33 @@ class PicturesTest(SessionTest):
         self.scene()
         files = self.s.find('Documents - Files')
         # Press on the second file, carry it onto the bar and hold it there.
-        self.s.xdotool('mousemove', files.left + 80, files.top + 62, 'mousedown', 1, 'sleep', 0.6)
-        self.s.xdotool('mousemove', 60, 600, 'mousemove', 2, 620)
-        try:
+        with self.s.holding(files.left + 80, files.top + 62):
+            self.s.move_through((60, 600), (2, 620))
             self.assertWindowAt('SashletLeft', D, 0)
             self.assertWindowAt('Documents - Files', D, 330)
             # On over the uncovered icons, to drop it on the Recycle Bin.
-            for x, y in ((20, 560), (30, 400), (40, 260), (37, 200)):
-                self.s.xdotool('mousemove', x, y)
+            self.s.move_through((20, 560), (30, 400), (40, 260), (37, 200))
             wait_until(lambda: (lambda w: w and w.left > 37)(self.s.find('drag image')), 5,
                        message='the dragged file at the pointer')
             self.s.screenshot('drag-file')
-        finally:
-            self.s.xdotool('mouseup', 1)
 
     def test_a_bar_dragged_inward_pushes_the_windows_onto_it(self):
         self.scene()
-        self.s.xdotool('mousemove', 2, 700, 'mousedown', 1)
-        for x in (40, 100, 160, 220, 262):
-            self.s.xdotool('mousemove', x, 700)
-        self.s.xdotool('mouseup', 1)
+        self.s.drag_bar('SashletLeft', (2, 700), (40, 700), (100, 700), (160, 700), (220, 700), (262, 700))
         bar = self.assertWindowAt('SashletLeft', 260, 0)
         self.assertWindowAt('report.txt - Editor', bar.rect[2], 20)
         self.assertWindowAt('Documents - Files', bar.rect[2], 330)
         self.s.screenshot('bar-drag')
 
     def test_the_context_menu(self):
-        self.scene()
-        self.s.xdotool('mousemove', 2, 250, 'click', 3)
-        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
-        self.s.screenshot('menu')
-        self.s.xdotool('key', 'Escape')
+        self.take_menu_picture()
 
 
-class JapanesePicturesTest(SessionTest):
-    virtual_desktop = True
+class JapanesePicturesTest(PictureScene):
     locale = 'ja_JP.UTF-8'
 
     def test_the_context_menu(self):
-        self.s.write('Sashlet.ini', SETTINGS)
-        self.s.start_sashlet()
-        self.s.start_windows(*WINDOWS)
-        self.s.raise_bar('SashletLeft')
-        self.s.xdotool('mousemove', 2, 250, 'click', 3)
-        wait_until(lambda: self.s.windows('#32768'), 5, message='the context menu')
-        self.s.screenshot('menu')
-        self.s.xdotool('key', 'Escape')
+        self.take_menu_picture()
 
 
 if __name__ == '__main__':

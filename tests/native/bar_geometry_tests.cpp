@@ -1,86 +1,129 @@
+// Properties every bar position must have, checked over screens people use:
+// both orientations, odd sizes, small and large.
 #include <doctest/doctest.h>
 
+#include <cstdlib>
 #include <initializer_list>
 
 #include "bars/bar_geometry.h"
 
 namespace {
-struct Screen { const char* name; ScreenSize size; };
-const Screen kScreens[] = {
-    {"1024x768", {1024, 768}},
-    {"768x1024 portrait", {768, 1024}},
-    {"1366x768", {1366, 768}},
-    {"1001x601 odd", {1001, 601}},
-    {"3840x2160", {3840, 2160}},
+struct Screen {
+    const char* name;
+    ScreenSize size;
 };
+const Screen kScreens[] = {
+    {"1024x768", {1024, 768}},        {"768x1024 portrait", {768, 1024}}, {"1366x768 laptop", {1366, 768}},
+    {"1001x601 odd", {1001, 601}},    {"601x1001 odd portrait", {601, 1001}},
+    {"3840x2160", {3840, 2160}},      {"800x600", {800, 600}},
+};
+const Edge kEdges[] = {EdgeLeft, EdgeRight, EdgeTop, EdgeBottom};
+
+bool Vertical(Edge edge) { return edge == EdgeLeft || edge == EdgeRight; }
+
+// The side of the screen a bar runs along.
+int SideLength(Edge edge, ScreenSize s) { return Vertical(edge) ? s.height : s.width; }
+
+int Across(const Rect& r, Edge edge) { return Vertical(edge) ? r.right - r.left : r.bottom - r.top; }
+int Along(const Rect& r, Edge edge) { return Vertical(edge) ? r.bottom - r.top : r.right - r.left; }
+int AlongStart(const Rect& r, Edge edge) { return Vertical(edge) ? r.top : r.left; }
+
+// How far a rectangle's outer side lies from the edge it belongs to.
+int GapToEdge(const Rect& r, Edge edge, ScreenSize s)
+{
+    switch (edge) {
+    case EdgeLeft:   return r.left;
+    case EdgeRight:  return s.width - r.right;
+    case EdgeTop:    return r.top;
+    case EdgeBottom: return s.height - r.bottom;
+    }
+    return -1;
 }
 
-TEST_CASE("a bar at rest lies on its edge, t thick, m short of both corners")
+// The largest margin the load rules let through on this screen.
+int LargestMargin(ScreenSize s) { return (s.width < s.height ? s.width : s.height) / 2; }
+}
+
+TEST_CASE("a bar at rest lies inside the screen on its edge, t thick, its side less twice the margin long")
 {
     for (const Screen& s : kScreens) {
         CAPTURE(s.name);
-        const int W = s.size.width, H = s.size.height;
-        for (int t : {1, 2, 10}) {
-            for (int m : {0, 1, 100}) {
-                CAPTURE(t);
-                CAPTURE(m);
-                CHECK(BarRestRect(EdgeLeft, s.size, t, m) == Rect{0, m, t, H - m});
-                CHECK(BarRestRect(EdgeRight, s.size, t, m) == Rect{W - t, m, W, H - m});
-                CHECK(BarRestRect(EdgeTop, s.size, t, m) == Rect{m, 0, W - m, t});
-                CHECK(BarRestRect(EdgeBottom, s.size, t, m) == Rect{m, H - t, W - m, H});
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            for (int t : {1, 2, 10}) {
+                for (int m : {0, 1, 100, LargestMargin(s.size)}) {
+                    CAPTURE(t);
+                    CAPTURE(m);
+                    const Rect r = BarRestRect(edge, s.size, t, m);
+                    CHECK(r.left >= 0);
+                    CHECK(r.top >= 0);
+                    CHECK(r.right <= s.size.width);
+                    CHECK(r.bottom <= s.size.height);
+                    CHECK(GapToEdge(r, edge, s.size) == 0);
+                    CHECK(Across(r, edge) == t);
+                    CHECK(Along(r, edge) == SideLength(edge, s.size) - 2 * m);
+                    CHECK(AlongStart(r, edge) == m);
+                }
             }
         }
     }
 }
 
-TEST_CASE("four bars with margin 100, width 5 on 1024x768")
-{
-    const ScreenSize s{1024, 768};
-    CHECK(BarRestRect(EdgeLeft, s, 5, 100) == Rect{0, 100, 5, 668});
-    CHECK(BarRestRect(EdgeRight, s, 5, 100) == Rect{1019, 100, 1024, 668});
-    CHECK(BarRestRect(EdgeTop, s, 5, 100) == Rect{100, 0, 924, 5});
-    CHECK(BarRestRect(EdgeBottom, s, 5, 100) == Rect{100, 763, 924, 768});
-}
-
-TEST_CASE("wiped bar corner and wipe line move by d away from the edge")
+TEST_CASE("a wiped bar stands on the wipe line, d from its edge, and keeps its margin")
 {
     for (const Screen& s : kScreens) {
         CAPTURE(s.name);
-        const int W = s.size.width, H = s.size.height;
-        for (int d : {0, 75, 150, 750}) {
-            CAPTURE(d);
-            CHECK(BarWipedCorner(EdgeLeft, s.size, 7, d) == Point{d, 7});
-            CHECK(BarWipedCorner(EdgeRight, s.size, 7, d) == Point{W - d, 7});
-            CHECK(BarWipedCorner(EdgeTop, s.size, 7, d) == Point{7, d});
-            CHECK(BarWipedCorner(EdgeBottom, s.size, 7, d) == Point{7, H - d});
-            CHECK(WipeLine(EdgeLeft, s.size, d) == d);
-            CHECK(WipeLine(EdgeRight, s.size, d) == W - d);
-            CHECK(WipeLine(EdgeTop, s.size, d) == d);
-            CHECK(WipeLine(EdgeBottom, s.size, d) == H - d);
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            for (int d : {0, 75, 150, 750}) {
+                CAPTURE(d);
+                const int line = WipeLine(edge, s.size, d);
+                const Rect edgeLine = Vertical(edge) ? Rect{line, 0, line, s.size.height}
+                                                     : Rect{0, line, s.size.width, line};
+                CHECK(GapToEdge(edgeLine, edge, s.size) == d);
+                const Point corner = BarWipedCorner(edge, s.size, 7, d);
+                CHECK((Vertical(edge) ? corner.x : corner.y) == line);
+                CHECK((Vertical(edge) ? corner.y : corner.x) == 7);
+            }
         }
     }
 }
 
-TEST_CASE("a dropped bar's inner side faces the middle of the screen")
-{
-    const Rect bar{300, 40, 302, 728};
-    CHECK(BarInnerSide(EdgeLeft, bar) == 302);
-    CHECK(BarInnerSide(EdgeRight, bar) == 300);
-    CHECK(BarInnerSide(EdgeTop, bar) == 728);
-    CHECK(BarInnerSide(EdgeBottom, bar) == 40);
-}
-
-TEST_CASE("a dragged bar slides along one axis only and keeps its margins")
+TEST_CASE("a bar's inner side is its side facing the middle of the screen")
 {
     for (const Screen& s : kScreens) {
         CAPTURE(s.name);
-        const int W = s.size.width, H = s.size.height;
-        const Rect proposed{150, 20, 152, 500};
-        CHECK(ConstrainedDragRect(EdgeLeft, proposed, s.size, 30) == Rect{150, 30, 152, H - 30});
-        CHECK(ConstrainedDragRect(EdgeRight, proposed, s.size, 0) == Rect{150, 0, 152, H});
-        const Rect across{-5, 300, 700, 303};
-        CHECK(ConstrainedDragRect(EdgeTop, across, s.size, 30) == Rect{30, 300, W - 30, 303});
-        CHECK(ConstrainedDragRect(EdgeBottom, across, s.size, 0) == Rect{0, 300, W, 303});
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            const Rect bar = BarRestRect(edge, s.size, 4, 20);
+            const int inner = BarInnerSide(edge, bar);
+            const int middle = Vertical(edge) ? s.size.width / 2 : s.size.height / 2;
+            const int outer = Vertical(edge) ? (inner == bar.right ? bar.left : bar.right)
+                                             : (inner == bar.bottom ? bar.top : bar.bottom);
+            CHECK(abs(inner - middle) < abs(outer - middle));
+            CHECK(abs(inner - outer) == 4);
+        }
+    }
+}
+
+TEST_CASE("a dragged bar slides along one axis only and keeps its length and margins")
+{
+    for (const Screen& s : kScreens) {
+        CAPTURE(s.name);
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            for (int m : {0, 30}) {
+                CAPTURE(m);
+                // The system proposes the bar anywhere the pointer took it, even off its axis.
+                const Rect proposed = Vertical(edge) ? Rect{150, -40, 154, s.size.height - 90}
+                                                     : Rect{-40, 150, s.size.width - 90, 154};
+                const Rect r = ConstrainedDragRect(edge, proposed, s.size, m);
+                CHECK(Across(r, edge) == 4);
+                CHECK((Vertical(edge) ? r.left : r.top) == 150);
+                CHECK(AlongStart(r, edge) == m);
+                CHECK(Along(r, edge) == SideLength(edge, s.size) - 2 * m);
+            }
+        }
     }
 }
 

@@ -10,7 +10,8 @@
 //   probe resolution W H          changes the screen size (virtual desktop mode)
 //   probe foreground              the line of the foreground window
 //   probe font FACE POINTS        the face, height and average width the system gives that font
-//   probe sheet                   every control of the open property sheet: id|class|visible|rect|text
+//   probe sheet                   every control of the open property sheet:
+//                                 handle|parent handle|id|class|visible|rect|text
 //   probe box                     caption|text of the open message box
 //   probe resources TITLE         gdi|user|handles|private bytes of the process owning that window
 //   probe soak-wipes N OTHER      N double-click wipes of the Left bar, each ended by activating OTHER
@@ -87,8 +88,9 @@ static BOOL CALLBACK PrintControl(HWND w, LPARAM)
     GetWindowTextA(w, text, sizeof text);
     RECT r = {};
     GetWindowRect(w, &r);
-    printf("%d|%s|%d|%ld %ld %ld %ld|%s\n", GetDlgCtrlID(w), cls, IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right,
-           r.bottom, text);
+    printf("%llu|%llu|%d|%s|%d|%ld %ld %ld %ld|%s\n", static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(w)),
+           static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetParent(w))), GetDlgCtrlID(w), cls,
+           IsWindowVisible(w) ? 1 : 0, r.left, r.top, r.right, r.bottom, text);
     return TRUE;
 }
 
