@@ -105,11 +105,14 @@ HWND HitTestBars()
     return nullptr;
 }
 
+// GetAsyncKeyState sets its top bit while the key or button is down.
+const SHORT kKeyDown = static_cast<SHORT>(0x8000);
+
 // Dragging something with either button shows up only as a held button:
 // the drag's owner keeps the mouse, so the bar gets no messages.
 static bool ButtonHeld()
 {
-    return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) || (GetAsyncKeyState(VK_RBUTTON) & 0x8000);
+    return (GetAsyncKeyState(VK_LBUTTON) & kKeyDown) || (GetAsyncKeyState(VK_RBUTTON) & kKeyDown);
 }
 
 void CALLBACK DragHoverPoll(HWND, UINT, UINT_PTR, DWORD)

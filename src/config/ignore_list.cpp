@@ -38,6 +38,9 @@ static bool AppendEntry(IgnoreList& list, const char* bytes, size_t n, int& capa
 // the last of those (normally the LF) is dropped. A last line that no line
 // break ends is taken whole, and a UTF-8 byte-order mark that an editor put at
 // the very start is no part of the first path.
+// Ctrl+Z: a text-mode stream reads no further.
+const char kEndOfText = 0x1A;
+
 bool ParseIgnoreList(const char* data, size_t size, IgnoreList& list)
 {
     ClearIgnoreList(list);
@@ -51,7 +54,7 @@ bool ParseIgnoreList(const char* data, size_t size, IgnoreList& list)
     bool atEnd = false;
     while (!atEnd) {
         bool pieceDone = false;
-        if (i >= size || data[i] == 0x1A) {
+        if (i >= size || data[i] == kEndOfText) {
             atEnd = true;
             pieceDone = used > 0;
         } else {
@@ -97,7 +100,7 @@ char* FormatIgnoreList(const char* const* paths, int count, size_t* size)
     return out;
 }
 
-static unsigned char FoldAsciiCapital(unsigned char c) { return (c >= 0x41 && c <= 0x5A) ? c + 0x20 : c; }
+static unsigned char FoldAsciiCapital(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
 
 bool IgnoreEntryMatches(const char* entry, const char* path)
 {

@@ -95,6 +95,7 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM)
 
 static void ChooseSwatchColour(HWND page)
 {
+    // The chooser wants room for its 16 custom colours; none is kept from one use to the next.
     COLORREF custom[16];
     for (COLORREF& c : custom)
         c = RGB(255, 255, 255);
