@@ -20,11 +20,7 @@ struct BusyDesktop {
     TestWindows ignored, first, second, secondAgain;
     BusyDesktop()
     {
-        g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        for (HWND& bar : g_app.bars)
-            bar = nullptr;
-        ClearIgnoreList(g_app.ignore);
-        ClearMovedWindowTable(g_app.moved);
+        ResetWipeState();
         CopyFileA(BesideExe("testwin.exe").c_str(), BesideExe(kOtherExe).c_str(), FALSE);
         // testwin.exe is on the list; otherwin.exe, a copy under another name, is not.
         REQUIRE(ignored.Start("i1:10,10,60,60 i2:100,100,60,60 i3:400,200,60,60", "i3"));

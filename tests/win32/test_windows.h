@@ -64,6 +64,19 @@ struct TestWindows {
                SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer) != 0;
     }
 
+    // Makes the process stop answering, as a program that has hung does, and
+    // waits until it has: a message sent is answered before one posted
+    // earlier is taken, so it may answer a few more first.
+    bool Hang(const char* title) const
+    {
+        if (!PostMessageA(FindWindowA(nullptr, title), WM_APP, 0, 0))
+            return false;
+        for (int tries = 0; tries < 20; ++tries)
+            if (!Settle(250))
+                return true;
+        return false;
+    }
+
     void Stop()
     {
         if (!process.hProcess)
@@ -85,6 +98,26 @@ inline RECT RectOf(const char* title)
     RECT r = {};
     GetWindowRect(Find(title), &r);
     return r;
+}
+
+// Lets every hung helper answer again.
+inline bool ResumeHungWindows()
+{
+    HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
+    const bool ok = resume && SetEvent(resume);
+    if (resume)
+        CloseHandle(resume);
+    return ok;
+}
+
+// A clean slate for pushes: the real screen, no bars, no list, nothing moved.
+inline void ResetWipeState()
+{
+    g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    for (HWND& bar : g_app.bars)
+        bar = nullptr;
+    ClearIgnoreList(g_app.ignore);
+    ClearMovedWindowTable(g_app.moved);
 }
 
 inline bool IsAt(const char* title, int left, int top)

@@ -13,14 +13,7 @@
 namespace {
 struct WipeFixture {
     TestWindows windows;
-    WipeFixture()
-    {
-        g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        for (HWND& bar : g_app.bars)
-            bar = nullptr;
-        ClearIgnoreList(g_app.ignore);
-        ClearMovedWindowTable(g_app.moved);
-    }
+    WipeFixture() { ResetWipeState(); }
     ~WipeFixture()
     {
         ClearIgnoreList(g_app.ignore);
@@ -210,13 +203,7 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
     REQUIRE(windows.Start("a:10,10,50,50 b:10,300,50,50", "b"));
     TestWindows hung;
     REQUIRE(hung.Start("hung:10,150,50,50", "hung"));
-    REQUIRE(PostMessageA(Find("hung"), WM_APP, 0, 0));
-    // A message sent is answered before one posted earlier is taken, so the
-    // helper may answer a few more before it stops.
-    bool stopped = false;
-    for (int tries = 0; tries < 20 && !stopped; ++tries)
-        stopped = !hung.Settle(250);
-    REQUIRE(stopped);
+    REQUIRE(hung.Hang("hung"));
     for (int round = 0; round < 2; ++round) {
         CAPTURE(round);
         const DWORD start = GetTickCount();
@@ -232,10 +219,7 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
         CHECK(ArrivesAt("b", 10, 300));
     }
     // Once it answers again, its window takes every move in order and ends at home.
-    HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
-    REQUIRE(resume);
-    SetEvent(resume);
-    CloseHandle(resume);
+    REQUIRE(ResumeHungWindows());
     REQUIRE(hung.Settle());
     CHECK(IsAt("hung", 10, 150));
 }
@@ -245,20 +229,13 @@ TEST_CASE_FIXTURE(WipeFixture, "a window that stops responding on its way home k
     REQUIRE(windows.Start("slow:10,150,50,50", "slow"));
     Push(EdgeLeft, 150);
     REQUIRE(ArrivesAt("slow", 150, 150));
-    REQUIRE(PostMessageA(Find("slow"), WM_APP, 0, 0));
-    bool stopped = false;
-    for (int tries = 0; tries < 20 && !stopped; ++tries)
-        stopped = !windows.Settle(250);
-    REQUIRE(stopped);
+    REQUIRE(windows.Hang("slow"));
     // Sent home, but it still shows where the wipe put it when the next wipe comes.
     Restore();
     Push(EdgeTop, 200);
     CHECK(IsAt("slow", 150, 150));
     Restore();
-    HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
-    REQUIRE(resume);
-    SetEvent(resume);
-    CloseHandle(resume);
+    REQUIRE(ResumeHungWindows());
     REQUIRE(windows.Settle());
     CHECK(IsAt("slow", 10, 150));
 }
