@@ -17,30 +17,18 @@ import harness  # noqa: E402
 BUILD, SHIPPED = sys.argv[1], sys.argv[2]
 
 
-def visible(display, title):
-    r = subprocess.run(['xdotool', 'search', '--onlyvisible', '--name', '^%s$' % title],
-                       env=dict(os.environ, DISPLAY=display), stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-    return r.returncode == 0 and r.stdout.strip()
-
-
 def start_up(session, exe, title, runs=7):
     """Seconds from process start until its window is visible on X, median of runs."""
     times = []
     for _ in range(runs):
         t0 = time.monotonic()
         p = session.wine(exe)
-        harness.wait_until(lambda: visible(session.display, title), 30, interval=0.005, message=title)
+        harness.wait_until(lambda: session.x_windows(title, only_visible=True), 30, interval=0.005, message=title)
         times.append(time.monotonic() - t0)
         p.terminate()
         p.wait()
-        harness.wait_until(lambda: not visible(session.display, title), 30, message=title + ' gone')
+        harness.wait_until(lambda: not session.x_windows(title, only_visible=True), 30, message=title + ' gone')
     return statistics.median(times)
-
-
-def cpu_seconds(pid):
-    with open('/proc/%d/stat' % pid) as f:
-        fields = f.read().rsplit(')', 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf('SC_CLK_TCK')
 
 
 def cpu_ns(pid):
@@ -125,9 +113,9 @@ def main():
 
         p = s.start_sashlet()
         time.sleep(5)
-        before = cpu_seconds(p.pid)
+        before = cpu_ns(p.pid)
         time.sleep(60)
-        idle = cpu_seconds(p.pid) - before
+        idle = (cpu_ns(p.pid) - before) / 1e9
         anon, rss = memory_kib(p.pid)
         print('| idle Sashlet | value |')
         print('|---|---:|')

@@ -14,8 +14,18 @@
 
 #include "bars/wipe_engine.h"
 #include "config/ignore_list_store.h"
+#include "test_windows.h"
 
 static const int kRuns = 15;
+
+// Moves are posted to the helper's thread; wait until they have all landed.
+static const UINT kSettleTimeout = 10000;
+
+// A helper process with `n` windows, all reaching the strip.
+static bool StartWindows(int n, TestWindows& helper)
+{
+    return helper.Start("many:" + std::to_string(n) + ":10,10,60,60", ("many" + std::to_string(n - 1)).c_str());
+}
 
 // What the program would hand the engine: no bars of its own here.
 static MovedWindowTable s_moved;
@@ -37,47 +47,6 @@ static double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
-}
-
-static std::string BesideExe(const char* name)
-{
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string s(path);
-    return s.substr(0, s.rfind('\\') + 1) + name;
-}
-
-struct Helper {
-    PROCESS_INFORMATION process = {};
-    HWND last = nullptr;
-};
-
-static bool StartWindows(int n, Helper& helper)
-{
-    std::string cmd = "\"" + BesideExe("testwin.exe") + "\" many:" + std::to_string(n) + ":10,10,60,60";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &helper.process))
-        return false;
-    const std::string last = "many" + std::to_string(n - 1);
-    for (int i = 0; i < 800 && !(helper.last = FindWindowA(nullptr, last.c_str())); ++i)
-        Sleep(25);
-    return helper.last != nullptr;
-}
-
-static void StopWindows(Helper& helper)
-{
-    TerminateProcess(helper.process.hProcess, 0);
-    WaitForSingleObject(helper.process.hProcess, 10000);
-    CloseHandle(helper.process.hProcess);
-    CloseHandle(helper.process.hThread);
-}
-
-// Moves are posted to the helper's thread; once it answers, all have landed.
-static void Settle(const Helper& helper)
-{
-    DWORD_PTR answer;
-    SendMessageTimeoutA(helper.last, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer);
 }
 
 static void UseList(const std::vector<const char*>& paths, int count)
@@ -129,7 +98,7 @@ int main()
 
     printf("| windows | ignore list | push (ms) | restore (ms) |\n|---:|---|---:|---:|\n");
     for (int n : {10, 100, 250}) {
-        Helper helper;
+        TestWindows helper;
         if (!StartWindows(n, helper))
             return 1;
         for (int withList = 0; withList < 2; ++withList) {
@@ -139,22 +108,22 @@ int main()
                 const double t0 = Now();
                 Push();
                 const double t1 = Now();
-                Settle(helper);
+                helper.Settle(kSettleTimeout);
                 const double t2 = Now();
                 RestoreMovedWindows(s_moved);
                 const double t3 = Now();
-                Settle(helper);
+                helper.Settle(kSettleTimeout);
                 push.push_back(t1 - t0);
                 restore.push_back(t3 - t2);
             }
             printf("| %d | %s | %.2f | %.2f |\n", n, withList ? "50 entries" : "empty", Median(push), Median(restore));
         }
-        StopWindows(helper);
+        helper.Stop();
     }
 
     printf("\n| 250 windows, all reaching the strip | push (ms) | bare loop (ms) | ratio | loop reading the facts (ms) "
            "| ratio |\n|---|---:|---:|---:|---:|---:|\n");
-    Helper helper;
+    TestWindows helper;
     if (!StartWindows(250, helper))
         return 1;
     for (int withList = 0; withList < 2; ++withList) {
@@ -171,17 +140,17 @@ int main()
                 out.push_back(Move{e.window, e.sent.x, e.sent.y});
                 back.push_back(Move{e.window, e.home.x, e.home.y});
             }
-            Settle(helper);
+            helper.Settle(kSettleTimeout);
             RestoreMovedWindows(s_moved);
-            Settle(helper);
+            helper.Settle(kSettleTimeout);
             for (bool facts : {false, true}) {
                 BareLoop outward{&out, facts}, homeward{&back, false};
                 const double t2 = Now();
                 EnumWindows(MoveIfListed, reinterpret_cast<LPARAM>(&outward));
                 const double t3 = Now();
-                Settle(helper);
+                helper.Settle(kSettleTimeout);
                 EnumWindows(MoveIfListed, reinterpret_cast<LPARAM>(&homeward));
-                Settle(helper);
+                helper.Settle(kSettleTimeout);
                 (facts ? deciding : bare).push_back(t3 - t2);
             }
             push.push_back(t1 - t0);
@@ -190,7 +159,7 @@ int main()
         printf("| %s ignore list | %.2f | %.2f | %.2f | %.2f | %.2f |\n", withList ? "50-entry" : "empty", p, b, p / b, d,
                p / d);
     }
-    StopWindows(helper);
+    helper.Stop();
     ClearIgnoreList(s_ignore);
     DeleteFileA(BesideExe("ignore.lst").c_str());
     return 0;

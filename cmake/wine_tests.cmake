@@ -96,6 +96,7 @@ set_tests_properties(win32 PROPERTIES ENVIRONMENT SASHLET_EXPECT_PLATFORM=2)
 
 # Benchmarks: built with the tests, run by scripts/bench.sh, not timed by CTest.
 add_executable(wipe_bench bench/wipe_bench.cpp)
+target_include_directories(wipe_bench PRIVATE tests/win32)
 target_link_libraries(wipe_bench PRIVATE sashlet_win32)
 target_link_options(wipe_bench PRIVATE ${test_link_options})
 add_executable(minimal_window WIN32 bench/minimal_window.cpp)

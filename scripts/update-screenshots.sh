@@ -26,4 +26,3 @@ indexed "$(pick 'PagesLookTest-*-options-page.png')" 480x400+0+0 100% "$out/opti
 indexed "$(pick 'PagesLookTest-*-ignore-page.png')" 480x400+0+0 100% "$out/ignore-en.png"
 indexed "$(pick 'JapanesePagesLookTest-*-options-page.png')" 480x400+0+0 100% "$out/options-ja.png"
 indexed "$(pick 'JapanesePagesLookTest-*-ignore-page.png')" 480x400+0+0 100% "$out/ignore-ja.png"
-rm -f "$out/wipe.png"

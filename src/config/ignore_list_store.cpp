@@ -102,11 +102,10 @@ void SaveIgnoreList(const char* const* paths, int count)
 
 bool IsIgnoredWindow(const IgnoreList& list, HWND window)
 {
-    IgnoreQuery query;
-    BeginIgnoreQuery(query, list);
-    const bool ignored = IsIgnoredWindowIn(query, window);
-    EndIgnoreQuery(query);
-    return ignored;
+    if (list.count == 0)
+        return false;
+    char path[kPathBufferSize];
+    return GetWindowProcessImagePath(window, path) == 1 && IgnoreListContains(list, path);
 }
 
 void BeginIgnoreQuery(IgnoreQuery& query, const IgnoreList& list)
