@@ -17,6 +17,23 @@ inline void Push(Edge edge, int line)
 
 inline void Restore() { RestoreMovedWindows(g_app.moved); }
 
+struct ProcessWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+// A system callback: on 32-bit Windows it must be __stdcall, which no lambda is.
+inline BOOL CALLBACK FindProcessWindow(HWND w, LPARAM p)
+{
+    ProcessWindowSearch& s = *reinterpret_cast<ProcessWindowSearch*>(p);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != s.processId)
+        return TRUE;
+    s.found = w;
+    return FALSE;
+}
+
 struct TestWindows {
     PROCESS_INFORMATION process = {};
 
@@ -44,21 +61,8 @@ struct TestWindows {
     // False when the process does not answer in time.
     bool Settle(UINT timeout = 5000) const
     {
-        struct Search {
-            DWORD processId;
-            HWND found;
-        } search = {process.dwProcessId, nullptr};
-        EnumWindows(
-            [](HWND w, LPARAM p) -> BOOL {
-                Search& s = *reinterpret_cast<Search*>(p);
-                DWORD pid = 0;
-                GetWindowThreadProcessId(w, &pid);
-                if (pid != s.processId)
-                    return TRUE;
-                s.found = w;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        ProcessWindowSearch search = {process.dwProcessId, nullptr};
+        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
         DWORD_PTR answer;
         return search.found &&
                SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &answer) != 0;
