@@ -11,5 +11,10 @@ testdir=$("$root/scripts/build.sh" --tests)
 . "$root/scripts/virtual-display.sh"
 start_virtual_display xvfb "$testdir/wine/unit"
 
+if ! "$root/scripts/can-run-32bit.sh"; then
+  echo "This machine cannot run 32-bit programs: the Wine tests run a 64-bit build of the same"
+  echo "sources, and e2e.test_wow64 (the shipped 32-bit Sashlet among 64-bit programs) is skipped."
+fi
+
 cd "$testdir"
 ctest --output-on-failure -j2 --timeout 900

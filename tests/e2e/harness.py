@@ -18,7 +18,6 @@ TESTWIN = os.environ.get('SASHLET_TESTWIN', '')
 ARCH = os.environ.get('SASHLET_WINE_ARCH', 'win32')
 WINE_DIR = os.environ.get('SASHLET_WINE_DIR', '/tmp/sashlet-wine')
 ARTIFACTS = os.environ.get('SASHLET_ARTIFACTS', '/tmp/sashlet-artifacts')
-WINE = '/usr/lib/wine/wine64' if ARCH == 'win64' else '/usr/lib/wine/wine'
 SCREEN = (1024, 768)
 ICON_CELL = 75      # the desktop's icon spacing, and the stand-in desktop's grid
 ICON_ROWS = 6       # the stand-in desktop's icons fill two columns of six
@@ -39,19 +38,35 @@ def wait_until(condition, timeout=10.0, interval=0.05, message='condition'):
         time.sleep(interval)
 
 
-def base_env(prefix, display):
+def is_64bit_program(exe):
+    """PE32+ (64-bit) rather than PE32: the optional header's magic is 0x20b."""
+    with open(exe, 'rb') as f:
+        header = f.read(4096)
+    pe = int.from_bytes(header[0x3c:0x40], 'little')
+    return header[pe + 24:pe + 26] == b'\x0b\x02'
+
+
+def loader(arch, program):
+    """Wine's loader for a program: in a 64-bit prefix, as on 64-bit Windows,
+    32-bit programs run beside 64-bit ones on one server and one desktop."""
+    if arch == 'win64' and (not program.lower().endswith('.exe') or is_64bit_program(program)):
+        return '/usr/lib/wine/wine64'
+    return '/usr/lib/wine/wine'
+
+
+def base_env(prefix, display, arch=ARCH):
     env = dict(os.environ)
-    env.update(WINEPREFIX=prefix, WINEARCH=ARCH, WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=',
+    env.update(WINEPREFIX=prefix, WINEARCH=arch, WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=',
                DISPLAY=display)
     return env
 
 
-def template_prefix(display):
+def template_prefix(display, arch=ARCH):
     """A prefix made once per build (scripts/wine.sh makes it, under a lock) and only ever copied."""
-    template = os.path.join(WINE_DIR, 'template')
+    template = os.path.join(WINE_DIR, 'template' if arch == ARCH else 'template-' + arch)
     if not os.path.exists(os.path.join(template, 'system.reg')):
-        env = base_env(template, display)
-        subprocess.run([WINE_SH, template, ARCH, 'reg', 'query', 'HKCU\\Software\\Wine'], env=env,
+        env = base_env(template, display, arch)
+        subprocess.run([WINE_SH, template, arch, 'reg', 'query', 'HKCU\\Software\\Wine'], env=env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600)
         subprocess.run(['wineserver', '-w'], env=env, timeout=120)
     return template
@@ -88,17 +103,19 @@ VIRTUAL_DESKTOP_KEYS = (
 
 
 class Session:
-    def __init__(self, name, locale=None, virtual_desktop=False):
+    def __init__(self, name, locale=None, virtual_desktop=False, arch=ARCH, exe=EXE, probe=PROBE, testwin=TESTWIN):
         """Every session shows a stand-in for the Windows desktop: a "Program
-        Manager" window below all others, with two columns of desktop icons."""
+        Manager" window below all others, with two columns of desktop icons.
+        `arch` is the prefix's; `exe`, `probe` and `testwin` the programs run in it."""
         self.name = name
+        self.arch, self.exe, self.probe_exe, self.testwin = arch, exe, probe, testwin
         self.procs = []
         self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', '1', '-screen', '0', '%dx%dx24' % SCREEN,
                                       '-nolisten', 'tcp'], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.display = ':' + self.xvfb.stdout.readline().decode().strip()
         self.root = tempfile.mkdtemp(prefix='sashlet-e2e-')
         self.prefix = os.path.join(self.root, 'prefix')
-        shutil.copytree(template_prefix(self.display), self.prefix, symlinks=True,
+        shutil.copytree(template_prefix(self.display, arch), self.prefix, symlinks=True,
                         ignore=shutil.ignore_patterns('wineserver'))
         self.app_dir = os.path.join(self.root, 'app')
         os.makedirs(self.app_dir)
@@ -108,7 +125,7 @@ class Session:
             # changes that reach the programs.
             with open(os.path.join(self.prefix, 'user.reg'), 'a') as f:
                 f.write(VIRTUAL_DESKTOP_KEYS)
-        self.env = base_env(self.prefix, self.display)
+        self.env = base_env(self.prefix, self.display, arch)
         if locale:
             self.env['LC_ALL'] = locale
         # Start the prefix's server and its desktop before anything under test:
@@ -116,7 +133,7 @@ class Session:
         # the loser exits.
         subprocess.run(['wineserver', '-p'], env=self.env, timeout=60)
         self.probe('foreground')
-        self.wine(TESTWIN, 'Program Manager:0,0,%d,%d:desktop' % SCREEN)
+        self.wine(testwin, 'Program Manager:0,0,%d,%d:desktop' % SCREEN)
         wait_until(lambda: self.find('Program Manager'), 20, message='the desktop')
 
     # --- files beside the program ---
@@ -133,7 +150,7 @@ class Session:
 
     # --- processes ---
     def wine(self, *args):
-        p = subprocess.Popen([WINE] + list(args), env=self.env, cwd=self.app_dir,
+        p = subprocess.Popen([loader(self.arch, args[0])] + list(args), env=self.env, cwd=self.app_dir,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.procs.append(p)
         return p
@@ -142,7 +159,7 @@ class Session:
         exe_dir = exe_dir or self.app_dir
         exe = os.path.join(exe_dir, 'Sashlet.exe')
         if not os.path.exists(exe):
-            shutil.copy(EXE, exe)
+            shutil.copy(self.exe, exe)
         p = self.wine(exe)
         self.sashlet = p
         if wait_for_bars:
@@ -150,9 +167,9 @@ class Session:
                        message='a visible bar')
         return p
 
-    def start_windows(self, *layouts, exe=TESTWIN):
+    def start_windows(self, *layouts, exe=None):
         """Starts a test process owning plain windows; waits until they exist."""
-        p = self.wine(exe, *layouts)
+        p = self.wine(exe or self.testwin, *layouts)
         titles = []
         for layout in layouts:
             parts = layout.split(':')
@@ -165,7 +182,7 @@ class Session:
         return p
 
     def probe(self, *args, timeout=60):
-        r = subprocess.run([WINE, PROBE] + list(args), env=self.env, stdout=subprocess.PIPE,
+        r = subprocess.run([loader(self.arch, self.probe_exe), self.probe_exe] + list(args), env=self.env, stdout=subprocess.PIPE,
                            stderr=subprocess.DEVNULL, timeout=timeout)
         return r.returncode, r.stdout.decode('latin-1')
 
@@ -233,6 +250,17 @@ class Session:
         self.click(x, y, 3)
         wait_until(lambda: self.windows('#32768'), 5, message='the context menu')
 
+    def assert_unchanged(self, read, seconds, expected):
+        """Reads `read()` again and again for `seconds`: every reading must be `expected`."""
+        deadline = time.monotonic() + seconds
+        while True:
+            value = read()
+            if value != expected:
+                raise AssertionError('expected %r to hold for %.1f s, read %r' % (expected, seconds, value))
+            if time.monotonic() > deadline:
+                return
+            time.sleep(0.05)
+
     # --- the screen ---
     def screenshot(self, label):
         os.makedirs(ARTIFACTS, exist_ok=True)
@@ -264,10 +292,11 @@ class SessionTest(unittest.TestCase):
     """A test case with a fresh Session per test."""
     locale = None
     virtual_desktop = False
+    session_options = {}
 
     def setUp(self):
         self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale,
-                         virtual_desktop=self.virtual_desktop)
+                         virtual_desktop=self.virtual_desktop, **self.session_options)
         self.addCleanup(self.s.close)
 
     def wipe_left_with_a_window(self):

@@ -58,6 +58,13 @@ class OptionsSession(SessionTest):
         self.s.click(tabs.rect[0] + 85, tabs.rect[1] + 10)
         wait_until(lambda: self.control(IGNORE_LIST), 10, message='the Ignore page')
 
+    def add_through_file_dialog(self, windows_file):
+        self.click(IGNORE_ADD)
+        wait_until(lambda: self.s.find('select ignore application'), 10, message='the file dialog')
+        self.s.xdotool('type', '--delay', 5, windows_file)
+        self.s.keys('Return')
+        wait_until(lambda: self.s.find('select ignore application') is None, 10, message='the file dialog to close')
+
     def box(self):
         code, out = self.s.probe('box')
         return out.strip() if code == 0 else None
@@ -128,13 +135,6 @@ class OptionsPageTest(OptionsSession):
 
 
 class IgnorePageTest(OptionsSession):
-    def add_through_file_dialog(self, windows_file):
-        self.click(IGNORE_ADD)
-        wait_until(lambda: self.s.find('select ignore application'), 10, message='the file dialog')
-        self.s.xdotool('type', '--delay', 5, windows_file)
-        self.s.keys('Return')
-        wait_until(lambda: self.s.find('select ignore application') is None, 10, message='the file dialog to close')
-
     def test_adding_a_program_saves_it_and_its_windows_stay_put(self):
         self.s.start_sashlet()
         self.s.start_windows('kept:10,100,200,150')
