@@ -18,6 +18,7 @@ add_library(sashlet_win32 STATIC
     src/bars/bar_layout.cpp
     src/bars/bar_window.cpp
     src/bars/wipe_controller.cpp
+    src/bars/window_facts.cpp
     src/bars/wipe_engine.cpp
     src/config/config_files.cpp
     src/config/ignore_list_store.cpp

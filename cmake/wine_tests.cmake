@@ -37,6 +37,7 @@ add_executable(sashlet_win32_tests
     tests/win32/settings_store_tests.cpp
     tests/win32/wipe_engine_tests.cpp
     tests/win32/busy_desktop_tests.cpp
+    tests/win32/todays_desktop_tests.cpp
 )
 target_include_directories(sashlet_win32_tests PRIVATE ${DOCTEST_INCLUDE_DIR} res tests/common)
 target_compile_options(sashlet_win32_tests PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)

@@ -11,11 +11,10 @@
 #include "../config/ignore_list.h"
 #include "../config/settings.h"
 
-// The foreground window a bar's restore watch last found keeping the wipe,
-// and the ignore list it was judged by: while both stay, the answer stands.
+// The window a bar's restore watch lets keep the wipe: the one in front when
+// the wipe began, then the last desktop or ignored window found in front.
 struct WatchMemory {
     HWND keeper;
-    unsigned listRevision;
 };
 
 struct AppState {
@@ -30,6 +29,7 @@ struct AppState {
     MovedWindowTable moved;
     WatchMemory watches[EdgeCount];
     IgnoreList ignore;
+    bool quitting;  // a quit asked for while a menu's own loop ran
 };
 
 extern AppState g_app;

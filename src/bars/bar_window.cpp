@@ -37,8 +37,15 @@ static void AskForLeaveNotice(HWND window)
 }
 
 // Any window of the class receiving WM_DESTROY ends the program: this is both
-// the Close command and the way a newer copy takes over.
-static void OnDestroy(HWND) { PostQuitMessage(0); }
+// the Close command and the way a newer copy takes over. An open context
+// menu runs a loop of its own that swallows the quit message, so it is
+// closed, and the quit asked again once it has returned.
+static void OnDestroy(HWND)
+{
+    g_app.quitting = true;
+    EndMenu();
+    PostQuitMessage(0);
+}
 
 static void OnCommand(HWND window, int id, HWND, UINT)
 {
@@ -92,6 +99,8 @@ static void OnRButtonUp(HWND window, int x, int y, UINT)
     ClientToScreen(window, &pt);
     TrackPopupMenu(GetSubMenu(menu, 0), TPM_VCENTERALIGN, pt.x, pt.y, 0, window, nullptr);
     DestroyMenu(menu);
+    if (g_app.quitting)
+        PostQuitMessage(0);
 }
 
 static void OnExitSizeMove(HWND window)

@@ -3,7 +3,7 @@
 void ClearMovedWindowTable(MovedWindowTable& table)
 {
     for (MovedWindowEntry& e : table.entries)
-        e = MovedWindowEntry{nullptr, Point{0, 0}, Point{0, 0}, false};
+        e = MovedWindowEntry{nullptr, Point{0, 0}, Point{0, 0}, ShownNormal, false};
     table.count = 0;
 }
 
@@ -20,11 +20,13 @@ static const MovedWindowEntry* EntryOf(const MovedWindowTable& table, WindowHand
     return EntryOf(const_cast<MovedWindowTable&>(table), window);
 }
 
-bool IsMovedWindow(const MovedWindowTable& table, WindowHandle window)
+const MovedWindowEntry* MovedEntryOf(const MovedWindowTable& table, WindowHandle window)
 {
     const MovedWindowEntry* e = window ? EntryOf(table, window) : nullptr;
-    return e && !e->returning;
+    return e && !e->returning ? e : nullptr;
 }
+
+bool IsMovedWindow(const MovedWindowTable& table, WindowHandle window) { return MovedEntryOf(table, window) != nullptr; }
 
 bool MovedWindowTableFull(const MovedWindowTable& table) { return table.count >= kMovedWindowCapacity; }
 
@@ -36,7 +38,7 @@ Point SettledCorner(const MovedWindowTable& table, WindowHandle window, Point cu
     return e->returning ? e->home : e->sent;
 }
 
-void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, Point home)
+void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, Point home, ShowState state)
 {
     if (!window || MovedWindowTableFull(table))
         return;
@@ -50,7 +52,7 @@ void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, Point home)
             slot = &table.entries[i];
     if (!slot)
         return;
-    *slot = MovedWindowEntry{window, home, home, false};
+    *slot = MovedWindowEntry{window, home, home, state, false};
     ++table.count;
 }
 
@@ -61,12 +63,12 @@ void NoteWindowSent(MovedWindowTable& table, WindowHandle window, Point to)
         e->sent = to;
 }
 
-void RestoreMovedWindowTable(MovedWindowTable& table, void (*moveBack)(WindowHandle, Point, void*), void* context)
+void RestoreMovedWindowTable(MovedWindowTable& table, void (*moveBack)(const MovedWindowEntry&, void*), void* context)
 {
     for (MovedWindowEntry& e : table.entries) {
         if (!e.window || e.returning)
             continue;
-        moveBack(e.window, e.home, context);
+        moveBack(e, context);
         e.returning = true;
     }
     table.count = 0;
@@ -103,4 +105,16 @@ Point PushedCorner(Edge edge, const Rect& r, int line)
     case EdgeBottom: return Point{r.left, r.top + line - r.bottom};
     }
     return Point{r.left, r.top};
+}
+
+Point FollowedCorner(Edge edge, const Rect& r, int line, Point home)
+{
+    const Point to = PushedCorner(edge, r, line);
+    switch (edge) {
+    case EdgeLeft:   return Point{to.x < home.x ? home.x : to.x, to.y};
+    case EdgeRight:  return Point{to.x > home.x ? home.x : to.x, to.y};
+    case EdgeTop:    return Point{to.x, to.y < home.y ? home.y : to.y};
+    case EdgeBottom: return Point{to.x, to.y > home.y ? home.y : to.y};
+    }
+    return to;
 }

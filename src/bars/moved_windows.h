@@ -6,6 +6,10 @@
 struct HWND__;
 typedef HWND__* WindowHandle;  // the platform's HWND under STRICT
 
+// How a window was shown when it was first pushed. A window maximised or
+// minimised since, or restored from maximised, is not put back by position.
+enum ShowState { ShownNormal, ShownMaximised, ShownMinimised };
+
 // Moves of other programs' windows are posted to them, so a window may not
 // have taken the last move yet when it is looked at again. Its entry keeps
 // where it was last sent, so that a stale position is never taken for a home.
@@ -13,6 +17,7 @@ struct MovedWindowEntry {
     WindowHandle window;  // none marks a free entry
     Point home;           // where the window stood before its first move
     Point sent;           // where the last push sent it
+    ShowState state;      // as shown when first pushed
     bool returning;       // sent home by a restore, which may still be on its way
 };
 
@@ -28,6 +33,9 @@ void ClearMovedWindowTable(MovedWindowTable& table);
 // True for a window moved by a push and not yet sent home: it follows the line.
 bool IsMovedWindow(const MovedWindowTable& table, WindowHandle window);
 
+// The entry of a window moved and not yet sent home, or none.
+const MovedWindowEntry* MovedEntryOf(const MovedWindowTable& table, WindowHandle window);
+
 bool MovedWindowTableFull(const MovedWindowTable& table);
 
 // Where a window stands once the moves it was sent have landed. Read at
@@ -36,18 +44,18 @@ bool MovedWindowTableFull(const MovedWindowTable& table);
 // it, and that place is the truth.
 Point SettledCorner(const MovedWindowTable& table, WindowHandle window, Point current);
 
-// Records a window's home. Takes the window's own entry from an earlier wipe,
-// else a free one, else one whose window was sent home. Does nothing when the
-// table is full.
-void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, Point home);
+// Records a window's home and how it is shown. Takes the window's own entry
+// from an earlier wipe, else a free one, else one whose window was sent home.
+// Does nothing when the table is full.
+void RecordMovedWindow(MovedWindowTable& table, WindowHandle window, Point home, ShowState state);
 
 // Notes where a push sent a recorded window.
 void NoteWindowSent(MovedWindowTable& table, WindowHandle window, Point to);
 
-// Calls `moveBack` with each moved window's home, in the order of the table,
+// Calls `moveBack` with each moved window's entry, in the order of the table,
 // marks it as sent home, and sets the count to 0.
-void RestoreMovedWindowTable(MovedWindowTable& table,
-                             void (*moveBack)(WindowHandle window, Point home, void* context), void* context);
+void RestoreMovedWindowTable(MovedWindowTable& table, void (*moveBack)(const MovedWindowEntry& entry, void* context),
+                             void* context);
 
 // True when the window lies wholly beyond the edge.
 bool IsBeyondEdge(Edge edge, const Rect& window, ScreenSize screen);
@@ -57,3 +65,8 @@ bool ReachesPastLine(Edge edge, const Rect& window, int line);
 
 // The window's new top-left corner: its near side on the line, size unchanged.
 Point PushedCorner(Edge edge, const Rect& window, int line);
+
+// Where a window moved by an earlier push goes for a new line: onto it when
+// the line moves out, and back with it as far as its home, never nearer the
+// edge than it stood before the wipe.
+Point FollowedCorner(Edge edge, const Rect& window, int line, Point home);

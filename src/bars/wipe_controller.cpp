@@ -3,6 +3,7 @@
 #include "../app/app_state.h"
 #include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
+#include "window_facts.h"
 #include "wipe_engine.h"
 
 static const UINT kDragHoverPeriod = 200;
@@ -11,11 +12,20 @@ static const UINT kRestoreWatchPeriod = 100;
 
 static UINT_PTR WatchTimer(Edge edge) { return TimerWatchLeft + edge; }
 
+static BOOL(WINAPI* s_requestForeground)(HWND) = SetForegroundWindow;
+
+void SetForegroundRequestForTests(BOOL(WINAPI* request)(HWND window))
+{
+    s_requestForeground = request ? request : SetForegroundWindow;
+}
+
 int WipeDistance() { return GetSystemMetrics(SM_CXICONSPACING) * g_app.settings.openWidth; }
 
+// The window in front as the wipe begins keeps it: where Windows refuses the
+// bar the foreground, the drag's source stays in front all along.
 static void StartRestoreWatch(HWND bar, Edge edge)
 {
-    g_app.watches[edge].keeper = nullptr;
+    g_app.watches[edge].keeper = GetForegroundWindow();
     SetTimer(bar, WatchTimer(edge), kRestoreWatchPeriod, RestoreWatch);
 }
 
@@ -35,10 +45,11 @@ void WipeFromEdge(HWND bar, int distance)
     Edge edge;
     if (!BarEdge(g_app.bars, bar, &edge))
         return;
-    // Without SWP_NOACTIVATE the bar also comes to the front, which the
-    // restore watch counts as "still wiping".
+    // The bar asks for the front, which Windows may refuse during a drag; the
+    // restore watch then lets the window in front keep the wipe.
     const Point corner = BarWipedCorner(edge, g_app.screen, g_app.settings.offset, distance);
-    SetWindowPos(bar, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE);
+    SetWindowPos(bar, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    s_requestForeground(bar);
     Push(edge, WipeLine(edge, g_app.screen, distance));
     StartRestoreWatch(bar, edge);
 }
@@ -98,9 +109,10 @@ HWND HitTestBars()
     POINT pt;
     if (!GetCursorPos(&pt))
         return nullptr;
-    // A bar that was never shown keeps its empty creation rectangle and so never answers HTCLIENT.
+    // A hidden bar keeps its last rectangle, and its edge is switched off.
     for (HWND bar : g_app.bars)
-        if (SendMessageA(bar, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT)
+        if ((GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) &&
+            SendMessageA(bar, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT)
             return bar;
     return nullptr;
 }
@@ -115,49 +127,68 @@ static bool ButtonHeld()
     return (GetAsyncKeyState(VK_LBUTTON) & kKeyDown) || (GetAsyncKeyState(VK_RBUTTON) & kKeyDown);
 }
 
+// A window dragged by its caption or frame, a bar included, also holds the
+// button over a bar; that is no file for the desktop. Wine's move loop sets
+// the flag as Windows' does.
+static bool WindowBeingMovedOrSized()
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetGUIThreadInfo(0, &info) && (info.flags & GUI_INMOVESIZE))
+        return true;
+    info = GUITHREADINFO{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMOVESIZE);
+}
+
+static HWND BarUnderHeldButton()
+{
+    return ButtonHeld() && !WindowBeingMovedOrSized() ? HitTestBars() : nullptr;
+}
+
+// The bar leaves the drag's source in front until it wipes.
 void CALLBACK DragHoverPoll(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (!ButtonHeld())
-        return;
-    HWND bar = HitTestBars();
-    if (!bar || !SetForegroundWindow(bar))
+    if (!BarUnderHeldButton())
         return;
     StopDragHoverPoll();
     SetTimer(g_app.mainWindow, TimerDragConfirm, kDragConfirmPeriod, DragConfirm);
 }
 
+// Windows lets a program take the foreground only if it had the last input,
+// and during a drag the drag's source has it: the wipe asks once and goes
+// ahead whatever the answer. A drag that only brushed a bar polls again at once.
 void CALLBACK DragConfirm(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (!ButtonHeld())
-        return;
-    HWND bar = HitTestBars();
+    HWND bar = BarUnderHeldButton();
     if (!bar) {
-        KillTimer(g_app.mainWindow, TimerDragConfirm);
+        ResumeDragHoverPoll();
         return;
     }
-    if (!SetForegroundWindow(bar))
-        return;
-    WipeFromEdge(bar, WipeDistance());
     KillTimer(g_app.mainWindow, TimerDragConfirm);
+    WipeFromEdge(bar, WipeDistance());
 }
 
+// The wipe lasts while the bar, the window in front when it began, the
+// desktop or an ignored program is in front; a window that keeps it so is
+// the one remembered next, so turning back to the drag's source after a
+// drop on the desktop ends it. A window brought forward by a press waits
+// for the release, so the click lands where the user pressed.
 void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
 {
-    // The wipe lasts while the bar itself, the desktop or an ignored program is in front.
     HWND front = GetForegroundWindow();
-    if (!front || front == bar)
-        return;
     Edge edge;
-    if (!BarEdge(g_app.bars, bar, &edge))
+    if (!front || front == bar || !BarEdge(g_app.bars, bar, &edge))
         return;
-    // An ignored program may hold the front for minutes; ask about it once.
     WatchMemory& memory = g_app.watches[edge];
-    if (front == memory.keeper && memory.listRevision == g_app.ignore.revision)
+    if (front == memory.keeper)
         return;
-    if (front == ProgramManagerWindow() || IsIgnoredWindow(g_app.ignore, front)) {
-        memory = WatchMemory{front, g_app.ignore.revision};
+    if (IsDesktopOfShell(FindShellWindows(), front) || IsIgnoredWindow(g_app.ignore, front)) {
+        memory.keeper = front;
         return;
     }
+    if (ButtonHeld())
+        return;
     RestoreAll();
     KillTimer(bar, id);
 }

@@ -46,8 +46,12 @@ void StopDragHoverPoll();
 // The pointer left a bar: poll for a held button again, and confirm nothing.
 void ResumeDragHoverPoll();
 
-// The bar under the mouse cursor, or none.
+// The shown bar under the mouse cursor, or none.
 HWND HitTestBars();
+
+// Lets a test refuse the bar the foreground, as Windows does to a program
+// that did not have the last input; none restores SetForegroundWindow.
+void SetForegroundRequestForTests(BOOL(WINAPI* request)(HWND window));
 
 void CALLBACK DragHoverPoll(HWND window, UINT message, UINT_PTR id, DWORD time);
 void CALLBACK DragConfirm(HWND window, UINT message, UINT_PTR id, DWORD time);

@@ -2,6 +2,7 @@
 
 #include "../config/ignore_list_store.h"
 #include "bar_layout.h"
+#include "window_facts.h"
 
 // Position only: no activation and no change of the stacking order. Moving
 // another thread's window synchronously waits for that thread to answer its
@@ -13,11 +14,6 @@ static void MoveWindowTo(HWND window, int left, int top)
     SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
 }
 
-HWND ProgramManagerWindow() { return FindWindowA("Progman", "Program Manager"); }
-
-// The desktop is two windows: the system's, and "Program Manager", which
-// spans the screen and shows the icons a wipe is there to uncover. Pushing
-// it would slide the icons away with everything else.
 struct PushRequest {
     MovedWindowTable& moved;
     const HWND* bars;
@@ -25,23 +21,24 @@ struct PushRequest {
     Edge edge;
     int line;
     HWND desktop;
-    HWND programManager;
+    ShellWindows shell;
+    CloakQuery cloak;
     IgnoreQuery ignore;
 };
 
 // Every fact about another program's window costs a round trip to the
 // system, so each is asked only when the ones before leave the window a
 // candidate: its rectangle first (most windows lie nowhere near the strip),
-// then whether it is shown, and the executable lookup last, for a window that
-// would otherwise move. For a top-level window, whose parent is the desktop,
-// the WS_VISIBLE bit is all IsWindowVisible looks at.
+// then its style, then whether the user can see it and whose it is, and the
+// executable lookup last. For a top-level window, whose parent is the
+// desktop, the WS_VISIBLE bit is all IsWindowVisible looks at.
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
     MovedWindowTable& moved = request.moved;
     Edge barEdge;
     if (!window || MovedWindowTableFull(moved) || BarEdge(request.bars, window, &barEdge) ||
-        window == request.desktop || window == request.programManager)
+        window == request.desktop || window == request.shell.shell || window == request.shell.programManager)
         return TRUE;
     RECT rc;
     if (!GetWindowRect(window, &rc))
@@ -54,16 +51,20 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
         return TRUE;
     // A window moved by an earlier push follows the line either way, so a bar
     // dragged back pulls its windows back, while its first home stays recorded.
-    const bool recorded = IsMovedWindow(moved, window);
-    if (!recorded && !ReachesPastLine(request.edge, r, request.line))
+    const MovedWindowEntry* entry = MovedEntryOf(moved, window);
+    if (!entry && !ReachesPastLine(request.edge, r, request.line))
         return TRUE;
-    if (!(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE))
+    // A minimised window is the system's to place; one the user cannot see
+    // (hidden, or cloaked on another virtual desktop) is no obstacle.
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) || IsCloaked(request.cloak, window))
         return TRUE;
-    if (IsIgnoredWindowIn(request.ignore, window))
+    if (IsShellsOwnWindow(request.shell, window) || IsIgnoredWindowIn(request.ignore, window))
         return TRUE;
-    if (!recorded)
-        RecordMovedWindow(moved, window, at);
-    const Point to = PushedCorner(request.edge, r, request.line);
+    const Point to = entry ? FollowedCorner(request.edge, r, request.line, entry->home)
+                           : PushedCorner(request.edge, r, request.line);
+    if (!entry)
+        RecordMovedWindow(moved, window, at, ShowStateOf(window));
     NoteWindowSent(moved, window, to);
     MoveWindowTo(window, to.x, to.y);
     return TRUE;
@@ -72,12 +73,38 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
                          Edge edge, int line)
 {
-    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), ProgramManagerWindow(), {}};
+    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), FindShellWindows(), {}, {}};
+    BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
     EndIgnoreQuery(request.ignore);
+    EndCloakQuery(request.cloak);
 }
 
-static void MoveBack(WindowHandle window, Point home, void*) { MoveWindowTo(window, home.x, home.y); }
+// A window maximised or minimised while it was pushed keeps its new state;
+// only the place it returns to when restored is set to its home. The
+// system keeps that place for every window, so nothing waits on the
+// program, unless it is hung, which is then left as it is. The place is in
+// workspace coordinates, so it moves by as much as the push moved the window.
+static void SendHomeWhenRestored(const MovedWindowEntry& e)
+{
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (IsHungAppWindow(e.window) || !GetWindowPlacement(e.window, &placement))
+        return;
+    OffsetRect(&placement.rcNormalPosition, e.home.x - e.sent.x, e.home.y - e.sent.y);
+    placement.flags = 0;
+    placement.showCmd = SW_SHOWNA;
+    SetWindowPlacement(e.window, &placement);
+}
+
+static void MoveBack(const MovedWindowEntry& e, void*)
+{
+    const ShowState now = ShowStateOf(e.window);
+    if (now == e.state)
+        MoveWindowTo(e.window, e.home.x, e.home.y);
+    else if (e.state == ShownNormal)
+        SendHomeWhenRestored(e);
+}
 
 void RestoreMovedWindows(MovedWindowTable& moved) { RestoreMovedWindowTable(moved, MoveBack, nullptr); }

@@ -15,7 +15,3 @@ void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, cons
 
 // Sends every recorded window back where it stood and empties the record.
 void RestoreMovedWindows(MovedWindowTable& moved);
-
-// The desktop's "Program Manager" window, which shows the desktop icons; none
-// where the shell has no such window.
-HWND ProgramManagerWindow();

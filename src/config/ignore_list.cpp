@@ -10,7 +10,6 @@ void ClearIgnoreList(IgnoreList& list)
     free(list.entries);
     list.entries = nullptr;
     list.count = 0;
-    ++list.revision;
 }
 
 static bool AppendEntry(IgnoreList& list, const char* bytes, size_t n, int& capacity)

@@ -6,7 +6,6 @@
 struct IgnoreList {
     char** entries;  // each NUL-terminated, 0 to 258 bytes, owned by the list
     int count;
-    unsigned revision;  // changes whenever the entries are replaced or released
 };
 
 const size_t kIgnorePieceSize = 260;

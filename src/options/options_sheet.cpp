@@ -26,6 +26,18 @@ static HPROPSHEETPAGE CreatePage(WORD englishTemplate, WORD japaneseTemplate, DL
     return CreatePropertySheetPageA(&page);
 }
 
+// Opened at the screen's top-left corner, the sheet's caption would sit under
+// the Top and Left bars; centred on the primary screen it stays clear of them.
+static int CALLBACK CentreSheet(HWND sheet, UINT message, LPARAM)
+{
+    RECT r;
+    if (message == PSCB_INITIALIZED && GetWindowRect(sheet, &r))
+        SetWindowPos(sheet, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
+}
+
 void ShowOptionsSheet()
 {
     if (s_openSheet && IsWindow(s_openSheet)) {
@@ -38,7 +50,7 @@ void ShowOptionsSheet()
     };
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_USEHICON | PSH_NOAPPLYNOW;
+    header.dwFlags = PSH_USEHICON | PSH_NOAPPLYNOW | PSH_USECALLBACK;
     header.hwndParent = g_app.mainWindow;
     header.hInstance = g_app.instance;
     header.hIcon = LoadIconA(g_app.instance, MAKEINTRESOURCEA(IDI_SASHLET));
@@ -46,6 +58,7 @@ void ShowOptionsSheet()
     header.nPages = 2;
     header.nStartPage = 0;
     header.phpage = pages;
+    header.pfnCallback = CentreSheet;
     PropertySheetA(&header);
     s_openSheet = nullptr;
 }

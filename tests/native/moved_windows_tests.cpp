@@ -13,8 +13,8 @@ struct Move { WindowHandle window; Point home; };
 std::vector<Move> Restore(MovedWindowTable& t)
 {
     std::vector<Move> moves;
-    RestoreMovedWindowTable(t, [](WindowHandle w, Point home, void* c) {
-        static_cast<std::vector<Move>*>(c)->push_back(Move{w, home});
+    RestoreMovedWindowTable(t, [](const MovedWindowEntry& e, void* c) {
+        static_cast<std::vector<Move>*>(c)->push_back(Move{e.window, e.home});
     }, &moves);
     return moves;
 }
@@ -24,7 +24,7 @@ void Push(MovedWindowTable& t, WindowHandle w, Point current, Point to)
 {
     const Point at = SettledCorner(t, w, current);
     if (!IsMovedWindow(t, w))
-        RecordMovedWindow(t, w, at);
+        RecordMovedWindow(t, w, at, ShownNormal);
     NoteWindowSent(t, w, to);
 }
 }
@@ -195,5 +195,31 @@ TEST_CASE("a pushed window's near side lies on the line, its size and its other 
                 CHECK(ReachesPastLine(edge, r, line));
             }
         }
+    }
+}
+
+TEST_CASE("a window following its bar back stops at its home and follows it out again")
+{
+    const ScreenSize s{1024, 768};
+    const Edge edges[] = {EdgeLeft, EdgeRight, EdgeTop, EdgeBottom};
+    for (Edge edge : edges) {
+        CAPTURE(edge);
+        // Home 10 px in from the edge, the window 100 px square.
+        const bool far = edge == EdgeRight || edge == EdgeBottom;
+        const int extent = edge == EdgeLeft || edge == EdgeRight ? s.width : s.height;
+        const Rect home = edge == EdgeLeft   ? Rect{10, 300, 110, 400}
+                          : edge == EdgeRight ? Rect{s.width - 110, 300, s.width - 10, 400}
+                          : edge == EdgeTop   ? Rect{300, 10, 400, 110}
+                                              : Rect{300, s.height - 110, 400, s.height - 10};
+        const Point homeCorner{home.left, home.top};
+        const int out = far ? extent - 600 : 600, back = far ? extent - 5 : 5;
+        const Point pushed = PushedCorner(edge, home, out);
+        const Rect atOut{pushed.x, pushed.y, pushed.x + 100, pushed.y + 100};
+        CHECK(FollowedCorner(edge, atOut, out, homeCorner) == pushed);
+        // Dragged back past where it came from: it stops there, not on the line.
+        CHECK(FollowedCorner(edge, atOut, back, homeCorner) == homeCorner);
+        // Part of the way back it still follows the line.
+        const int half = far ? extent - 300 : 300;
+        CHECK(FollowedCorner(edge, atOut, half, homeCorner) == PushedCorner(edge, atOut, half));
     }
 }

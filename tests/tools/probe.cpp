@@ -4,6 +4,8 @@
 //   probe find TITLE              the line of the first window with that title
 //   probe destroy TITLE           sends WM_DESTROY to it
 //   probe activate TITLE          makes it the foreground window
+//   probe show TITLE CMD          asks its program to show it so (ShowWindowAsync, SW_* number)
+//   probe metrics                 icon spacing|screen width|screen height|DPI
 //   probe hang TITLE              makes testwin's process stop responding
 //   probe resume                  lets it respond again
 //   probe answers TITLE           exit code 0 when its program answers a message within 200 ms
@@ -216,6 +218,17 @@ int main(int argc, char** argv)
         const LONG result = ChangeDisplaySettingsA(&mode, 0);
         printf("%ld\n", result);
         return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+    }
+    if (strcmp(cmd, "metrics") == 0) {
+        HDC dc = GetDC(nullptr);
+        printf("%d|%d|%d|%d\n", GetSystemMetrics(SM_CXICONSPACING), GetSystemMetrics(SM_CXSCREEN),
+               GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(dc, LOGPIXELSY));
+        ReleaseDC(nullptr, dc);
+        return 0;
+    }
+    if (strcmp(cmd, "show") == 0 && argc == 4) {
+        HWND w = FindWindowA(nullptr, argv[2]);
+        return w && ShowWindowAsync(w, atoi(argv[3])) ? 0 : 1;
     }
     if (strcmp(cmd, "foreground") == 0) {
         HWND w = GetForegroundWindow();

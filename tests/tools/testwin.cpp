@@ -12,6 +12,13 @@
 //   text        a document's lines in the client area
 //   memo        a short list of things to do in the client area
 //   files       a list of files; pressing on one drags its picture along
+//   button      a push button at 10,10 in the client area; a click on it adds
+//               " clicked" to the window's title
+//   icons       class "WorkerW" holding a "SHELLDLL_DefView" child, as the
+//               desktop icons live on Windows 7 and later
+//   shell       made the shell window (SetShellWindow), as the shell's desktop is
+//   tray        class "Shell_TrayWnd", a stand-in for the taskbar
+//   tray2       class "Shell_SecondaryTrayWnd", a taskbar on another screen
 // Options combine with commas ("caption,text").
 // A window sent WM_APP stops pumping messages, as a program that has stopped
 // responding does, until the event "SashletTestResume" is set.
@@ -26,6 +33,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+// Exported by user32 but left out of the SDK headers.
+extern "C" BOOL WINAPI SetShellWindow(HWND window);
 
 enum Content { ContentPlain, ContentDesktop, ContentText, ContentMemo, ContentFiles };
 
@@ -271,6 +281,14 @@ static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
         ReleaseCapture();
         EndDrag(w);
         return 0;
+    case WM_COMMAND:
+        if (HIWORD(wp) == BN_CLICKED) {
+            char title[128];
+            GetWindowTextA(w, title, sizeof title - 10);
+            lstrcatA(title, " clicked");
+            SetWindowTextA(w, title);
+        }
+        return 0;
     case WM_APP: {
         // A plain wait, not a message wait: sent messages queue up unanswered.
         HANDLE resume = CreateEventA(nullptr, FALSE, FALSE, "SashletTestResume");
@@ -316,9 +334,22 @@ static void Create(const char* title, int x, int y, int w, int h, const char* op
                             : Has(options, "memo") ? ContentMemo
                             : Has(options, "files") ? ContentFiles
                                                     : ContentPlain;
-    HWND hwnd = CreateWindowExA(desktop ? WS_EX_TOOLWINDOW : 0, progman ? "Progman" : "SashletTestWindow", title,
-                                desktop ? style & ~WS_VISIBLE : style, x, y, w, h, nullptr, nullptr, inst, nullptr);
+    const bool icons = Has(options, "icons");
+    const char* cls = progman                ? "Progman"
+                      : icons                ? "WorkerW"
+                      : Has(options, "tray")  ? "Shell_TrayWnd"
+                      : Has(options, "tray2") ? "Shell_SecondaryTrayWnd"
+                                              : "SashletTestWindow";
+    HWND hwnd = CreateWindowExA(desktop ? WS_EX_TOOLWINDOW : 0, cls, title, desktop ? style & ~WS_VISIBLE : style, x,
+                                y, w, h, nullptr, nullptr, inst, nullptr);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, content);
+    if (icons)
+        CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, 0, 0, w, h, hwnd, nullptr, inst, nullptr);
+    if (Has(options, "button"))
+        CreateWindowExA(0, "BUTTON", "Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24, hwnd, nullptr,
+                        inst, nullptr);
+    if (Has(options, "shell"))
+        SetShellWindow(hwnd);
     if (desktop) {
         SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (!hidden)
@@ -334,7 +365,10 @@ int WINAPI WinMain(HINSTANCE inst, HINSTANCE, LPSTR, int)
 {
     HBRUSH plain = CreateSolidBrush(RGB(90, 90, 110));
     Register("SashletTestWindow", TestWindowProc, plain, inst);
-    Register("Progman", TestWindowProc, plain, inst);
+    static const char* const kShellClasses[] = {"Progman", "WorkerW", "SHELLDLL_DefView", "Shell_TrayWnd",
+                                                "Shell_SecondaryTrayWnd"};
+    for (const char* shellClass : kShellClasses)
+        Register(shellClass, TestWindowProc, plain, inst);
     Register("SashletTestDragImage", DragImageProc, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), inst);
     for (int i = 1; i < __argc; ++i) {
         char layout[512];

@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "bars/wipe_engine.h"
+#include "bars/window_facts.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
 
@@ -153,7 +154,7 @@ TEST_CASE_FIXTURE(WipeFixture, "the desktop's Program Manager window, which span
     REQUIRE(windows.Start(Layout("Program Manager", 0, 0, g_app.screen.width, g_app.screen.height, ":desktop") +
                               Layout("other", 10, 10, 100, 100),
                           "other"));
-    REQUIRE(ProgramManagerWindow() == Find("Program Manager"));
+    REQUIRE(FindShellWindows().programManager == Find("Program Manager"));
     Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
     CHECK(IsAt("other", 150, 10));
