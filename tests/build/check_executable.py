@@ -80,6 +80,8 @@ class ExecutableTest(unittest.TestCase):
         self.assertEqual((ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF), (1, 5, 0, 0))
         self.assertIn(b'Microsoft.Windows.Common-Controls', self.data)
         self.assertIn(b'level="asInvoker"', self.data)
+        # System DPI aware: real pixels on scaled displays.
+        self.assertRegex(self.data, rb'<dpiAware[^>]*>true</dpiAware>')
 
 
 if __name__ == '__main__':

@@ -97,16 +97,24 @@ class Window:
                                                                   self.state)
 
 
-VIRTUAL_DESKTOP_KEYS = (
-    '\n[Software\\\\Wine\\\\Explorer] 1700000000\n"Desktop"="Default"\n'
-    '\n[Software\\\\Wine\\\\Explorer\\\\Desktops] 1700000000\n"Default"="%dx%d"\n' % SCREEN)
+def desktop_keys(name):
+    """A Wine virtual desktop of the screen's size; the one named "shell" also shows a taskbar."""
+    return ('\n[Software\\\\Wine\\\\Explorer] 1700000000\n"Desktop"="%s"\n'
+            '\n[Software\\\\Wine\\\\Explorer\\\\Desktops] 1700000000\n"%s"="%dx%d"\n' % ((name, name) + SCREEN))
+
+
+def dpi_keys(dpi):
+    """The display's DPI as a scaled Windows display reports it (144 for 150 %)."""
+    return '\n[Control Panel\\\\Desktop] 1700000000\n"LogPixels"=dword:%08x\n' % dpi
 
 
 class Session:
-    def __init__(self, name, locale=None, virtual_desktop=False, arch=ARCH, exe=EXE, probe=PROBE, testwin=TESTWIN):
+    def __init__(self, name, locale=None, virtual_desktop=False, arch=ARCH, exe=EXE, probe=PROBE, testwin=TESTWIN,
+                 dpi=None):
         """Every session shows a stand-in for the Windows desktop: a "Program
         Manager" window below all others, with two columns of desktop icons.
-        `arch` is the prefix's; `exe`, `probe` and `testwin` the programs run in it."""
+        `virtual_desktop` is True or a desktop's name; `arch` is the prefix's;
+        `exe`, `probe` and `testwin` the programs run in it."""
         self.name = name
         self.arch, self.exe, self.probe_exe, self.testwin = arch, exe, probe, testwin
         self.procs = []
@@ -119,12 +127,14 @@ class Session:
                         ignore=shutil.ignore_patterns('wineserver'))
         self.app_dir = os.path.join(self.root, 'app')
         os.makedirs(self.app_dir)
-        if virtual_desktop:
-            # Wine draws a whole Windows desktop into one X window: frames,
-            # captions and maximised windows as on Windows, and display
-            # changes that reach the programs.
-            with open(os.path.join(self.prefix, 'user.reg'), 'a') as f:
-                f.write(VIRTUAL_DESKTOP_KEYS)
+        # Wine's virtual desktop draws a whole Windows desktop into one X
+        # window: frames, captions and maximised windows as on Windows, and
+        # display changes that reach the programs.
+        with open(os.path.join(self.prefix, 'user.reg'), 'a') as f:
+            if virtual_desktop:
+                f.write(desktop_keys('Default' if virtual_desktop is True else virtual_desktop))
+            if dpi:
+                f.write(dpi_keys(dpi))
         self.env = base_env(self.prefix, self.display, arch)
         if locale:
             self.env['LC_ALL'] = locale
@@ -292,11 +302,12 @@ class SessionTest(unittest.TestCase):
     """A test case with a fresh Session per test."""
     locale = None
     virtual_desktop = False
+    dpi = None
     session_options = {}
 
     def setUp(self):
         self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale,
-                         virtual_desktop=self.virtual_desktop, **self.session_options)
+                         virtual_desktop=self.virtual_desktop, dpi=self.dpi, **self.session_options)
         self.addCleanup(self.s.close)
 
     def wipe_left_with_a_window(self):

@@ -15,6 +15,8 @@ SW_SHOWMAXIMIZED, SW_MINIMIZE, SW_RESTORE = 3, 6, 9
 
 
 class SwitchedOffEdgeTest(OptionsSession):
+    virtual_desktop = True
+
     def test_a_bar_switched_off_never_wipes(self):
         self.s.write('Sashlet.ini', '[Sashlet]\r\nLeft=1\r\nRight=1\r\n')
         self.s.start_sashlet()
