@@ -1,56 +1,56 @@
 #include "window_facts.h"
 
-#include <cstring>
-
 #include "../config/config_path.h"
 
 // Cloaked windows keep WS_VISIBLE; only DWM tells.
 const DWORD kDwmCloaked = 14;  // DWMWA_CLOAKED, which older SDKs lack
 
-// Long enough for every class name compared here.
-const int kClassNameSize = 32;
-
 static bool (*s_cloakedTest)(HWND);
 
-ShellWindows FindShellWindows()
+// Every top-level window of a class, up to the room left.
+static void Collect(const char* className, HWND* into, int& count, DWORD shellProcess, bool onlyDesktops)
 {
-    ShellWindows shell = {GetShellWindow(), FindWindowA("Progman", "Program Manager"), 0};
+    for (HWND w = FindWindowExA(nullptr, nullptr, className, nullptr); w && count < kMaxShellWindows;
+         w = FindWindowExA(nullptr, w, className, nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        const bool shells = shellProcess && process == shellProcess;
+        if (!onlyDesktops || shells || FindWindowExA(w, nullptr, "SHELLDLL_DefView", nullptr))
+            into[count++] = w;
+    }
+}
+
+void FindShellWindows(ShellWindows& shell)
+{
+    shell.shell = GetShellWindow();
+    shell.programManager = FindWindowA("Progman", "Program Manager");
+    DWORD shellProcess = 0;
     if (shell.shell)
-        GetWindowThreadProcessId(shell.shell, &shell.shellProcess);
-    return shell;
+        GetWindowThreadProcessId(shell.shell, &shellProcess);
+    shell.desktopCount = shell.taskbarCount = 0;
+    Collect("WorkerW", shell.desktops, shell.desktopCount, shellProcess, true);
+    Collect("Progman", shell.desktops, shell.desktopCount, shellProcess, true);
+    Collect("Shell_TrayWnd", shell.taskbars, shell.taskbarCount, 0, false);
+    Collect("Shell_SecondaryTrayWnd", shell.taskbars, shell.taskbarCount, 0, false);
 }
 
-static bool ClassIs(const char* name, const char* expected) { return strcmp(name, expected) == 0; }
-
-static bool IsShellProcess(const ShellWindows& shell, HWND window)
+static bool Among(const HWND* windows, int count, HWND window)
 {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return shell.shellProcess && process == shell.shellProcess;
-}
-
-static bool IsDesktop(const ShellWindows& shell, HWND window, const char* className)
-{
-    if (window == shell.shell || window == shell.programManager)
-        return true;
-    if (ClassIs(className, "WorkerW") && IsShellProcess(shell, window))
-        return true;
-    return FindWindowExA(window, nullptr, "SHELLDLL_DefView", nullptr) != nullptr;
+    for (int i = 0; i < count; ++i)
+        if (windows[i] == window)
+            return true;
+    return false;
 }
 
 bool IsDesktopOfShell(const ShellWindows& shell, HWND window)
 {
-    char name[kClassNameSize] = "";
-    GetClassNameA(window, name, sizeof name);
-    return IsDesktop(shell, window, name);
+    return window == shell.shell || window == shell.programManager ||
+           Among(shell.desktops, shell.desktopCount, window);
 }
 
 bool IsShellsOwnWindow(const ShellWindows& shell, HWND window)
 {
-    char name[kClassNameSize] = "";
-    GetClassNameA(window, name, sizeof name);
-    return ClassIs(name, "Shell_TrayWnd") || ClassIs(name, "Shell_SecondaryTrayWnd") ||
-           IsDesktop(shell, window, name);
+    return IsDesktopOfShell(shell, window) || Among(shell.taskbars, shell.taskbarCount, window);
 }
 
 // Loaded from the system folder by full path, never from the program's own.
@@ -90,8 +90,7 @@ bool IsCloaked(CloakQuery& query, HWND window)
 
 void SetCloakedWindowTest(bool (*isCloaked)(HWND)) { s_cloakedTest = isCloaked; }
 
-ShowState ShowStateOf(HWND window)
+ShowState ShowStateOf(LONG style)
 {
-    const LONG style = GetWindowLongA(window, GWL_STYLE);
     return (style & WS_MINIMIZE) ? ShownMinimised : (style & WS_MAXIMIZE) ? ShownMaximised : ShownNormal;
 }

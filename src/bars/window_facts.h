@@ -6,14 +6,20 @@
 
 #include "moved_windows.h"
 
-// The shell's windows, found once per push or per look at the front.
+// The shell's own top-level windows, found once per push or per look at the
+// front, so that no window costs a question more than a handle comparison.
+const int kMaxShellWindows = 32;
+
 struct ShellWindows {
     HWND shell;           // GetShellWindow(); none where no shell runs
     HWND programManager;  // the desktop's "Program Manager" window
-    DWORD shellProcess;   // the shell window's process; 0 without one
+    HWND desktops[kMaxShellWindows];  // windows showing the desktop: the icons' WorkerW and the shell's others
+    int desktopCount;
+    HWND taskbars[kMaxShellWindows];  // Shell_TrayWnd and Shell_SecondaryTrayWnd
+    int taskbarCount;
 };
 
-ShellWindows FindShellWindows();
+void FindShellWindows(ShellWindows& shell);
 
 // The desktop itself: the shell window, "Program Manager", a window holding
 // the desktop icons (Windows moves them into a WorkerW after a wallpaper
@@ -44,4 +50,4 @@ bool IsCloaked(CloakQuery& query, HWND window);
 void SetCloakedWindowTest(bool (*isCloaked)(HWND window));
 
 // How a window is shown, from its style: no message is sent to its program.
-ShowState ShowStateOf(HWND window);
+ShowState ShowStateOf(LONG style);

@@ -183,7 +183,9 @@ void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
     WatchMemory& memory = g_app.watches[edge];
     if (front == memory.keeper)
         return;
-    if (IsDesktopOfShell(FindShellWindows(), front) || IsIgnoredWindow(g_app.ignore, front)) {
+    ShellWindows shell;
+    FindShellWindows(shell);
+    if (IsDesktopOfShell(shell, front) || IsIgnoredWindow(g_app.ignore, front)) {
         memory.keeper = front;
         return;
     }

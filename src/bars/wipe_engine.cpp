@@ -29,16 +29,17 @@ struct PushRequest {
 // Every fact about another program's window costs a round trip to the
 // system, so each is asked only when the ones before leave the window a
 // candidate: its rectangle first (most windows lie nowhere near the strip),
-// then its style, then whether the user can see it and whose it is, and the
-// executable lookup last. For a top-level window, whose parent is the
-// desktop, the WS_VISIBLE bit is all IsWindowVisible looks at.
+// then its style and whether the user can see it, and the executable lookup
+// last. The shell's own windows are found once for the whole push. For a
+// top-level window, whose parent is the desktop, the WS_VISIBLE bit is all
+// IsWindowVisible looks at.
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
     MovedWindowTable& moved = request.moved;
     Edge barEdge;
     if (!window || MovedWindowTableFull(moved) || BarEdge(request.bars, window, &barEdge) ||
-        window == request.desktop || window == request.shell.shell || window == request.shell.programManager)
+        window == request.desktop || IsShellsOwnWindow(request.shell, window))
         return TRUE;
     RECT rc;
     if (!GetWindowRect(window, &rc))
@@ -59,12 +60,12 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     const LONG style = GetWindowLongA(window, GWL_STYLE);
     if (!(style & WS_VISIBLE) || (style & WS_MINIMIZE) || IsCloaked(request.cloak, window))
         return TRUE;
-    if (IsShellsOwnWindow(request.shell, window) || IsIgnoredWindowIn(request.ignore, window))
+    if (IsIgnoredWindowIn(request.ignore, window))
         return TRUE;
     const Point to = entry ? FollowedCorner(request.edge, r, request.line, entry->home)
                            : PushedCorner(request.edge, r, request.line);
     if (!entry)
-        RecordMovedWindow(moved, window, at, ShowStateOf(window));
+        RecordMovedWindow(moved, window, at, ShowStateOf(style));
     NoteWindowSent(moved, window, to);
     MoveWindowTo(window, to.x, to.y);
     return TRUE;
@@ -73,7 +74,8 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
                          Edge edge, int line)
 {
-    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), FindShellWindows(), {}, {}};
+    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, {}, {}};
+    FindShellWindows(request.shell);
     BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
@@ -100,7 +102,7 @@ static void SendHomeWhenRestored(const MovedWindowEntry& e)
 
 static void MoveBack(const MovedWindowEntry& e, void*)
 {
-    const ShowState now = ShowStateOf(e.window);
+    const ShowState now = ShowStateOf(GetWindowLongA(e.window, GWL_STYLE));
     if (now == e.state)
         MoveWindowTo(e.window, e.home.x, e.home.y);
     else if (e.state == ShownNormal)

@@ -154,7 +154,9 @@ TEST_CASE_FIXTURE(WipeFixture, "the desktop's Program Manager window, which span
     REQUIRE(windows.Start(Layout("Program Manager", 0, 0, g_app.screen.width, g_app.screen.height, ":desktop") +
                               Layout("other", 10, 10, 100, 100),
                           "other"));
-    REQUIRE(FindShellWindows().programManager == Find("Program Manager"));
+    ShellWindows shell;
+    FindShellWindows(shell);
+    REQUIRE(shell.programManager == Find("Program Manager"));
     Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
     CHECK(IsAt("other", 150, 10));
