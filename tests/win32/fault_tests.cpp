@@ -9,6 +9,7 @@
 #include "bars/wipe_engine.h"
 #include "config/ignore_list_store.h"
 #include "config/settings_store.h"
+#include "default_settings.h"
 #include "test_files.h"
 #include "test_windows.h"
 
@@ -91,6 +92,7 @@ TEST_CASE("garbage, empty and huge settings files load within the rules")
     SUBCASE("binary garbage")
     {
         for (unsigned seed = 1; seed <= 5; ++seed) {
+            CAPTURE(seed);
             WriteFileBytes(kIni, Garbage(4096, seed));
             LoadSettings(g_app.screen, g_app.settings);
             CHECK(WithinRules(g_app.settings));
@@ -118,7 +120,7 @@ TEST_CASE("a settings file locked by another program gives the defaults")
     Lock lock(kIni);
     REQUIRE(lock.file != INVALID_HANDLE_VALUE);
     LoadSettings(g_app.screen, g_app.settings);
-    CHECK(WithinRules(g_app.settings));
+    CheckDefaultSettings(g_app.settings);
 }
 
 TEST_CASE("a locked list reads as empty and is not replaced")
@@ -176,14 +178,51 @@ TEST_CASE("windows hidden, minimised or closed after a wipe do not stop the rest
         REQUIRE(IsAt(title, 150, RectOf(title).top));
     REQUIRE(closing.Settle());
     REQUIRE(RectOf("closes").left == 150);
+    const RECT beforeMinimising = RectOf("shrinks");
     ShowWindow(Find("hides"), SW_HIDE);
     ShowWindow(Find("shrinks"), SW_MINIMIZE);
+    REQUIRE(windows.Settle());
+    const RECT minimised = RectOf("shrinks");
+    REQUIRE(!EqualRect(&minimised, &beforeMinimising));
     closing.Stop();
     Restore();
     CHECK(g_app.moved.count == 0);
     REQUIRE(windows.Settle());
     CHECK(IsAt("stays", 10, 400));
     CHECK(IsAt("hides", 10, 10));
-    ShowWindow(Find("shrinks"), SW_RESTORE);
-    CHECK(IsWindowVisible(Find("shrinks")));
+    // A minimised window is not moved as an icon; it keeps its state.
+    CHECK(IsIconic(Find("shrinks")));
+    CHECK(IsAt("shrinks", minimised.left, minimised.top));
+}
+
+TEST_CASE("a window maximised or minimised while pushed returns home when the user restores it")
+{
+    g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    ClearMovedWindowTable(g_app.moved);
+    // A window of this process: Wine keeps no restore position for another
+    // program's window, so only here can the one set on restore be read back.
+    for (int command : {SW_MAXIMIZE, SW_MINIMIZE}) {
+        CAPTURE(command);
+        HWND own = CreateWindowExA(0, "STATIC", "own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 200, 200, 120, nullptr,
+                                   nullptr, nullptr, nullptr);
+        REQUIRE(own);
+        // A thread that has not looked at its messages for seconds counts as
+        // hung, and a hung program's windows are left as they are.
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        RECT home;
+        GetWindowRect(own, &home);
+        Push(EdgeLeft, 150);
+        REQUIRE(IsAt("own", 150, 200));
+        ShowWindow(own, command);
+        Restore();
+        const bool keptState = command == SW_MAXIMIZE ? IsZoomed(own) : IsIconic(own);
+        CHECK(keptState);
+        ShowWindow(own, SW_RESTORE);
+        RECT back;
+        GetWindowRect(own, &back);
+        CHECK(EqualRect(&back, &home));
+        DestroyWindow(own);
+    }
 }
