@@ -70,6 +70,8 @@ add_test(NAME executable
 add_test(NAME docs
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_docs.py ${CMAKE_SOURCE_DIR})
 
+set(e2e_environment "SASHLET_EXE=$<TARGET_FILE:Sashlet>;SASHLET_PROBE=$<TARGET_FILE:probe>;SASHLET_TESTWIN=$<TARGET_FILE:testwin>;SASHLET_WINE_ARCH=${SASHLET_WINE_ARCH};SASHLET_WINE_DIR=${SASHLET_WINE_DIR};SASHLET_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
+
 # End to end: each module starts its own X display and Wine prefix. A module
 # whose every test was skipped (what it needs cannot run here) exits with 77,
 # which CTest reports as skipped, never as passed.
@@ -82,8 +84,15 @@ foreach(module ${e2e_modules})
     set_tests_properties(e2e.${name} PROPERTIES
         TIMEOUT 1500
         SKIP_RETURN_CODE 77
-        ENVIRONMENT "SASHLET_EXE=$<TARGET_FILE:Sashlet>;SASHLET_PROBE=$<TARGET_FILE:probe>;SASHLET_TESTWIN=$<TARGET_FILE:testwin>;SASHLET_WINE_ARCH=${SASHLET_WINE_ARCH};SASHLET_WINE_DIR=${SASHLET_WINE_DIR};SASHLET_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts;SASHLET_EXE32=${SASHLET_SHIPPED_EXE};SASHLET_WIN64_DIR=${SASHLET_WIN64_DIR}")
+        ENVIRONMENT "${e2e_environment};SASHLET_EXE32=${SASHLET_SHIPPED_EXE};SASHLET_WIN64_DIR=${SASHLET_WIN64_DIR}")
 endforeach()
+
+# A bounded run of random desktops; the seed changes with every run and is printed.
+add_test(NAME e2e.trials
+    COMMAND ${Python3_EXECUTABLE} trials.py --count 50
+    WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}/tests/e2e)
+set_tests_properties(e2e.trials PROPERTIES TIMEOUT 1500
+    ENVIRONMENT "${e2e_environment}")
 
 # The same lookups in a prefix that reports the Windows 9x family, so the
 # process-snapshot route runs for real.

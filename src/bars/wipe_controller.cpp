@@ -21,11 +21,11 @@ void SetForegroundRequestForTests(BOOL(WINAPI* request)(HWND window))
 
 int WipeDistance() { return GetSystemMetrics(SM_CXICONSPACING) * g_app.settings.openWidth; }
 
-// The window in front as the wipe begins keeps it: where Windows refuses the
-// bar the foreground, the drag's source stays in front all along.
-static void StartRestoreWatch(HWND bar, Edge edge)
+// `keeper` keeps the wipe besides the bar: the window that stays in front
+// where Windows refuses the bar the foreground, as the drag's source does.
+static void StartRestoreWatch(HWND bar, Edge edge, HWND keeper)
 {
-    g_app.watches[edge].keeper = GetForegroundWindow();
+    g_app.watches[edge].keeper = keeper;
     SetTimer(bar, WatchTimer(edge), kRestoreWatchPeriod, RestoreWatch);
 }
 
@@ -49,9 +49,9 @@ void WipeFromEdge(HWND bar, int distance)
     // restore watch then lets the window in front keep the wipe.
     const Point corner = BarWipedCorner(edge, g_app.screen, g_app.settings.offset, distance);
     SetWindowPos(bar, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    s_requestForeground(bar);
+    HWND keeper = s_requestForeground(bar) ? bar : GetForegroundWindow();
     Push(edge, WipeLine(edge, g_app.screen, distance));
-    StartRestoreWatch(bar, edge);
+    StartRestoreWatch(bar, edge, keeper);
 }
 
 void WipeToBar(HWND bar)
@@ -61,7 +61,7 @@ void WipeToBar(HWND bar)
     if (!BarEdge(g_app.bars, bar, &edge) || !GetWindowRect(bar, &rc))
         return;
     Push(edge, BarInnerSide(edge, Rect{rc.left, rc.top, rc.right, rc.bottom}));
-    StartRestoreWatch(bar, edge);
+    StartRestoreWatch(bar, edge, bar);
 }
 
 static void StartDragHoverPoll() { SetTimer(g_app.mainWindow, TimerDragHover, kDragHoverPeriod, DragHoverPoll); }

@@ -6,6 +6,7 @@ by PID, or through that prefix's own wineserver.
 """
 import contextlib
 import os
+import select
 import shutil
 import subprocess
 import tempfile
@@ -116,6 +117,7 @@ class Session:
         `virtual_desktop` is True or a desktop's name; `arch` is the prefix's;
         `exe`, `probe` and `testwin` the programs run in it."""
         self.name = name
+        self.prober = None
         self.arch, self.exe, self.probe_exe, self.testwin = arch, exe, probe, testwin
         self.procs = []
         self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', '1', '-screen', '0', '%dx%dx24' % SCREEN,
@@ -192,9 +194,26 @@ class Session:
         return p
 
     def probe(self, *args, timeout=60):
-        r = subprocess.run([loader(self.arch, self.probe_exe), self.probe_exe] + list(args), env=self.env, stdout=subprocess.PIPE,
-                           stderr=subprocess.DEVNULL, timeout=timeout)
-        return r.returncode, r.stdout.decode('latin-1')
+        """Asks the probe, which stays running for the session: (exit code, output)."""
+        if self.prober is None or self.prober.poll() is not None:
+            self.prober = subprocess.Popen([loader(self.arch, self.probe_exe), self.probe_exe, 'serve'],
+                                           env=self.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                           stderr=subprocess.DEVNULL)
+            self.procs.append(self.prober)
+        self.prober.stdin.write(('\t'.join(args) + '\n').encode('latin-1'))
+        self.prober.stdin.flush()
+        out = b''
+        deadline = time.monotonic() + timeout
+        fd = self.prober.stdout.fileno()
+        while b'\x1e' not in out or not out.endswith(b'\n'):
+            ready, _, _ = select.select([fd], [], [], max(0, deadline - time.monotonic()))
+            chunk = os.read(fd, 65536) if ready else b''
+            if not chunk:
+                self.prober.kill()
+                raise subprocess.TimeoutExpired(['probe'] + list(args), timeout)
+            out += chunk
+        text, code = out.decode('latin-1').rsplit('\x1e', 1)
+        return int(code.strip()), text
 
     def windows(self, cls):
         return [Window(l) for l in self.probe('windows', cls)[1].splitlines() if l]
@@ -287,6 +306,8 @@ class Session:
         return tuple(int(float(v)) for v in rgb.split(',')[:3])
 
     def close(self):
+        if not os.path.exists(self.root):
+            return
         subprocess.run(['wineserver', '-k'], env=self.env, timeout=60)
         subprocess.run(['wineserver', '-w'], env=self.env, timeout=60)
         for p in self.procs:

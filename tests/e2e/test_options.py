@@ -48,8 +48,8 @@ class OptionsSession(SessionTest):
         c = wait_until(lambda: self.control(cid), 10, message='control %d' % cid)
         self.s.click(*c.centre)
 
-    def open_options(self):
-        self.s.open_menu('SashletLeft', 1, 400)
+    def open_options(self, bar='SashletLeft', point=(1, 400)):
+        self.s.open_menu(bar, *point)
         self.s.keys(self.menu_key)
         wait_until(lambda: self.control(OK), 10, message='the options sheet')
 

@@ -18,6 +18,9 @@
 //   probe resources TITLE         gdi|user|handles|private bytes of the process owning that window
 //   probe soak-wipes N OTHER      N double-click wipes of the Left bar, each ended by activating OTHER
 //   probe soak-options N          N openings of the options sheet, each closed with OK
+//   probe serve                   answers commands, one per line of standard input with
+//                                 tab-separated arguments, each answer ending in a line
+//                                 "\x1e" and the exit code: one process for a whole test
 // The soak commands print "done|failures".
 // A line reads: title|visible|left top right bottom|opacity|state
 // (opacity -1: not layered; state: normal, maximized or minimized)
@@ -157,7 +160,7 @@ static int SoakOptions(int n)
     return 0;
 }
 
-int main(int argc, char** argv)
+static int Run(int argc, char** argv)
 {
     if (argc < 2)
         return 2;
@@ -273,4 +276,33 @@ int main(int argc, char** argv)
         return 2;
     fflush(stdout);
     return 0;
+}
+
+// Starting a Windows program under Wine takes a good part of a second; a
+// test asks hundreds of questions, so one process answers them all.
+static int Serve()
+{
+    char line[2048];
+    while (fgets(line, sizeof line, stdin)) {
+        line[strcspn(line, "\r\n")] = '\0';
+        char* args[16] = {const_cast<char*>("probe")};
+        int argc = 1;
+        for (char* p = line; p && argc < 16;) {
+            args[argc++] = p;
+            p = strchr(p, '\t');
+            if (p)
+                *p++ = '\0';
+        }
+        const int code = Run(argc, args);
+        printf("\x1e%d\n", code);
+        fflush(stdout);
+    }
+    return 0;
+}
+
+int main(int argc, char** argv)
+{
+    if (argc == 2 && strcmp(argv[1], "serve") == 0)
+        return Serve();
+    return Run(argc, argv);
 }

@@ -19,6 +19,9 @@
 //   shell       made the shell window (SetShellWindow), as the shell's desktop is
 //   tray        class "Shell_TrayWnd", a stand-in for the taskbar
 //   tray2       class "Shell_SecondaryTrayWnd", a taskbar on another screen
+//   topmost     always on top
+//   tool        a tool window (WS_EX_TOOLWINDOW), as palettes are
+//   owned       owned by the window made just before it, as a dialog is
 // Options combine with commas ("caption,text").
 // A window sent WM_APP stops pumping messages, as a program that has stopped
 // responding does, until the event "SashletTestResume" is set.
@@ -320,6 +323,8 @@ static bool Has(const char* options, const char* option)
     return false;
 }
 
+static HWND g_lastCreated;
+
 static void Create(const char* title, int x, int y, int w, int h, const char* options, HINSTANCE inst)
 {
     const bool hidden = Has(options, "hidden");
@@ -340,8 +345,12 @@ static void Create(const char* title, int x, int y, int w, int h, const char* op
                       : Has(options, "tray")  ? "Shell_TrayWnd"
                       : Has(options, "tray2") ? "Shell_SecondaryTrayWnd"
                                               : "SashletTestWindow";
-    HWND hwnd = CreateWindowExA(desktop ? WS_EX_TOOLWINDOW : 0, cls, title, desktop ? style & ~WS_VISIBLE : style, x,
-                                y, w, h, nullptr, nullptr, inst, nullptr);
+    const DWORD exStyle = (desktop || Has(options, "tool") ? WS_EX_TOOLWINDOW : 0) |
+                          (Has(options, "topmost") ? WS_EX_TOPMOST : 0);
+    HWND owner = Has(options, "owned") ? g_lastCreated : nullptr;
+    HWND hwnd = CreateWindowExA(exStyle, cls, title, desktop ? style & ~WS_VISIBLE : style, x, y, w, h, owner, nullptr,
+                                inst, nullptr);
+    g_lastCreated = hwnd;
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, content);
     if (icons)
         CreateWindowExA(0, "SHELLDLL_DefView", "", WS_CHILD | WS_VISIBLE, 0, 0, w, h, hwnd, nullptr, inst, nullptr);

@@ -1,0 +1,318 @@
+"""Random desktops, wiped and restored through the real Sashlet.exe as a person would.
+
+Each trial lays out windows of every kind a desktop has, wipes an edge by a
+random gesture, ends the wipe, and checks what Sashlet promises: windows
+outside the wiped strip and an ignored program's windows never move, every
+window ends exactly where and as it stood, Sashlet answers and its bars rest.
+
+    trials.py [--count N] [--seed S] [--trial K]
+
+A trial depends only on the seed and its number, so `--seed S --trial K`
+replays exactly the trial a failure names.
+"""
+import argparse
+import random
+import shutil
+import sys
+import time
+import unittest
+
+from harness import SCREEN, wait_until, windows_path
+from test_options import OK, OptionsSession
+
+W, H = SCREEN
+D = 150             # the default wipe distance: twice the icon spacing of 75
+MAX_DRAG = 250      # bars are dragged at most this far in, clear of the two windows below
+OTHER = (300, 300, 150, 100)   # clicked to end a wipe
+SOURCE = (560, 300, 150, 100)  # where a held button starts, as on a file
+CENTRE = (280, 280, 730, 420)  # no random window covers these two
+EDGES = ('Left', 'Right', 'Top', 'Bottom')
+EDGE_CHECKS = {'Left': 1006, 'Right': 1008, 'Top': 1009, 'Bottom': 1010}
+ALL_EDGES_INI = '[Sashlet]\r\nLeft=1\r\nRight=1\r\nTop=1\r\nBottom=1\r\n'
+SW_SHOWMAXIMIZED, SW_MINIMIZE = 3, 6
+
+
+def layout(title, rect, options=()):
+    return '%s:%d,%d,%d,%d%s' % ((title,) + tuple(rect) + ((':' + ','.join(options)) if options else '',))
+
+
+def bar_point(edge, along):
+    """A point on a bar at rest, `along` its length."""
+    return {'Left': (1, along), 'Right': (W - 1, along), 'Top': (along, 1), 'Bottom': (along, H - 1)}[edge]
+
+
+def inward(edge, point, distance):
+    x, y = point
+    return {'Left': (x + distance, y), 'Right': (x - distance, y), 'Top': (x, y + distance),
+            'Bottom': (x, y - distance)}[edge]
+
+
+def reaches(edge, rect, distance):
+    """True when the rectangle reaches into the strip `distance` deep along the edge."""
+    left, top, right, bottom = rect
+    return {'Left': left <= distance and right >= 0, 'Right': right >= W - distance and left <= W,
+            'Top': top <= distance and bottom >= 0, 'Bottom': bottom >= H - distance and top <= H}[edge]
+
+
+def overlaps(a, b):
+    return a[0] < b[2] and b[0] < a[2] and a[1] < b[3] and b[1] < a[3]
+
+
+class Plan:
+    """Everything one trial does, drawn from its own generator."""
+
+    def __init__(self, seed, trial):
+        rng = random.Random('%s:%d' % (seed, trial))
+        self.edge = rng.choice(EDGES)
+        self.gesture = rng.choices(('double', 'drag', 'hover', 'second', 'switched-off'),
+                                   (35, 25, 20, 12, 8))[0]
+        self.second = rng.choice([e for e in EDGES if e != self.edge])
+        self.along = rng.randrange(200, 560)
+        self.drag = [rng.randrange(40, MAX_DRAG)]
+        if rng.random() < 0.5:
+            self.drag.append(rng.randrange(0, self.drag[0]))
+            if rng.random() < 0.5:
+                self.drag.append(rng.randrange(self.drag[-1], MAX_DRAG))
+        self.end = rng.choices(('click', 'activate', 'resolution'), (70, 22, 8))[0]
+        self.state_change = rng.random() < 0.06 and self.gesture in ('double', 'second')
+        self.hung = rng.random() < 0.05
+        self.windows = []   # (title, rect, options)
+        self.ignored = []
+        used_max = False
+        for i in range(rng.randrange(3, 9)):
+            rect = self.random_rect(rng)
+            options = []
+            kind = rng.random()
+            if kind < 0.08 and not used_max:
+                options.append('maximized')
+                used_max = True
+            elif kind < 0.14:
+                options.append('minimized')
+            elif kind < 0.2:
+                options.append('hidden')
+            if rng.random() < 0.4:
+                options.append('caption')
+            for extra, chance in (('topmost', 0.1), ('tool', 0.1), ('owned', 0.15 if i else 0)):
+                if rng.random() < chance:
+                    options.append(extra)
+            self.windows.append(('w%d' % i, rect, options))
+        for i in range(rng.randrange(0, 3)):
+            self.ignored.append(('ign%d' % i, self.random_rect(rng), []))
+        if self.hung:
+            self.hung_window = ('hung', self.random_rect(rng, reach=self.edge), [])
+        if self.end == 'resolution' and used_max:
+            self.end = 'click'
+
+    @staticmethod
+    def random_rect(rng, reach=None):
+        while True:
+            edge = reach or rng.choice(EDGES + ('none',))
+            w, h = rng.randrange(60, 320), rng.randrange(50, 260)
+            if edge == 'Left':
+                x, y = rng.choice((0, rng.randrange(-w + 10, 140))), rng.randrange(-20, H - 40)
+            elif edge == 'Right':
+                x, y = rng.choice((W - w, rng.randrange(W - 140, W - 10))), rng.randrange(-20, H - 40)
+            elif edge == 'Top':
+                x, y = rng.randrange(-20, W - 40), rng.choice((0, rng.randrange(-h + 10, 140)))
+            elif edge == 'Bottom':
+                x, y = rng.randrange(-20, W - 40), rng.choice((H - h, rng.randrange(H - 140, H - 10)))
+            else:
+                x, y = rng.randrange(-100, W), rng.randrange(-100, H)
+            rect = (x, y, w, h)
+            if not overlaps((x, y, x + w, y + h), CENTRE):
+                return rect
+
+
+class TrialRunner(OptionsSession):
+    """One Sashlet and one prefix for all trials; a fresh start only after a failure or a hung program."""
+    virtual_desktop = True
+    seed = None
+    count = 50
+    only = None
+
+    def setUp(self):
+        super().setUp()
+        self.ignored_exe = self.s.path('ignored.exe')
+        shutil.copy(self.s.testwin, self.ignored_exe)
+        self.start()
+
+    def start(self):
+        self.s.write('Sashlet.ini', ALL_EDGES_INI)
+        self.s.write('ignore.lst', windows_path(self.ignored_exe) + '\r\n')
+        self.s.start_sashlet()
+        self.s.start_windows(layout('other', OTHER), layout('source', SOURCE))
+        self.rest = self.bar_rects()
+
+    def restart(self):
+        self.s.close()
+        self.setUp()
+
+    def bar_rects(self):
+        return {w.title: w.rect for w in self.s.bars() if w.visible}
+
+    def test_trials(self):
+        seed = self.seed if self.seed is not None else int(time.time())
+        trials = [self.only] if self.only is not None else range(self.count)
+        print('trials: seed %s, %s' % (seed, 'trial %d' % self.only if self.only is not None else
+                                      '%d trials' % self.count), flush=True)
+        failures = []
+        started = time.monotonic()
+        for k in trials:
+            try:
+                self.run_trial(Plan(seed, k))
+            except Exception as e:  # one failed trial must not hide the others
+                failures.append(k)
+                print('trial FAILED: seed %s trial %d (replay: scripts/stress.sh --seed %s --trial %d): %s'
+                      % (seed, k, seed, k, e), flush=True)
+                self.restart()
+        print('trials: %d passed, %d failed of %d, seed %s, %.0f s'
+              % (len(trials) - len(failures), len(failures), len(trials), seed, time.monotonic() - started),
+              flush=True)
+        self.assertEqual(failures, [], 'failed trials of seed %s' % seed)
+
+    # --- one trial ---
+    def trial_windows(self):
+        return {w.title: w for w in self.s.windows('SashletTestWindow')
+                if w.title not in ('other', 'source', 'Program Manager')}
+
+    def steady(self, readings=2):
+        """The windows once posted moves have landed: `readings` readings alike."""
+        seen = []
+        deadline = time.monotonic() + 5
+        while True:
+            seen = seen[-(readings - 1):] + [{t: (w.rect, w.state, w.visible)
+                                               for t, w in self.trial_windows().items()}]
+            if (len(seen) == readings and all(r == seen[0] for r in seen)) or time.monotonic() > deadline:
+                return seen[-1]
+            time.sleep(0.15)
+
+    def run_trial(self, plan):
+        procs = [self.s.start_windows(*[layout(*w) for w in plan.windows])]
+        if plan.ignored:
+            procs.append(self.s.start_windows(*[layout(*w) for w in plan.ignored], exe=self.ignored_exe))
+        if plan.hung:
+            procs.append(self.s.start_windows(layout(*plan.hung_window)))
+            self.assertEqual(self.s.probe('hang', 'hung')[0], 0)
+            wait_until(lambda: self.s.probe('answers', 'hung')[0] == 1, 10, message='the program to stop answering')
+        try:
+            # Wine parks a window minimised at creation a moment later.
+            homes = self.steady(readings=4)
+            depth = {plan.edge: D}
+            if plan.gesture == 'switched-off':
+                self.switched_off_edge(plan, homes)
+                return
+            self.wipe(plan, depth)
+            during = self.steady()
+            for title, (rect, state, visible) in homes.items():
+                ignored = title.startswith('ign')
+                outside = not any(reaches(e, rect, d) for e, d in depth.items())
+                if ignored or outside or title == 'hung':
+                    self.assertEqual(during[title][0], rect, '%s moved during the wipe (%s)' %
+                                     (title, 'ignored' if ignored else 'outside the strip'))
+            expected = dict(homes)
+            if plan.state_change:
+                self.change_state_while_pushed(homes, during, expected)
+            self.end_wipe(plan)
+            if plan.hung:
+                self.assertEqual(self.s.probe('resume')[0], 0)
+            def wrong():
+                now = self.steady()
+                return {t: (want, now.get(t)) for t, want in expected.items()
+                        if not now.get(t) or (want[0] is not None and now[t] != want) or now[t][1:] != want[1:]}
+            try:
+                wait_until(lambda: not wrong(), 8, message='every window home')
+            except AssertionError:
+                raise AssertionError('windows not home (expected, now): %r' % wrong())
+            self.assertIsNone(self.s.sashlet.poll(), 'Sashlet has ended')
+            self.assertEqual(self.s.probe('answers', 'SashletLeft')[0], 0, 'Sashlet does not answer')
+            wait_until(lambda: self.bar_rects() == self.rest, 5, message='the bars at rest')
+        finally:
+            for p in procs:
+                p.kill()
+                p.wait()
+            wait_until(lambda: not self.trial_windows(), 10, message="the trial's windows gone")
+
+    def wipe(self, plan, depth):
+        edge = plan.edge
+        point = bar_point(edge, plan.along)
+        bar = 'Sashlet' + edge
+        if plan.gesture in ('double', 'second'):
+            self.s.double_click_bar(bar, *point)
+            wait_until(lambda: self.s.find(bar).rect != self.rest[bar], 5, message='the bar out')
+            if plan.gesture == 'second':
+                self.steady()
+                depth[plan.second] = D
+                self.s.double_click_bar('Sashlet' + plan.second, *bar_point(plan.second, plan.along))
+        elif plan.gesture == 'drag':
+            steps = []
+            for distance in plan.drag:
+                steps += [inward(edge, point, distance // 2), inward(edge, point, distance)]
+            self.s.drag_bar(bar, point, *steps)
+            depth[edge] = max(plan.drag) + 2
+        else:
+            with self.s.holding(SOURCE[0] + 60, SOURCE[1] + 50):
+                self.s.move_through(inward(edge, point, 200), point)
+                wait_until(lambda: self.s.find(bar).rect != self.rest[bar], 5, message='the held button to wipe')
+
+    def change_state_while_pushed(self, homes, during, expected):
+        """Its program maximises or minimises a pushed window: it keeps that state."""
+        pushed = [t for t, (rect, state, visible) in homes.items()
+                  if visible and state == 'normal' and during[t][0] != rect and not t.startswith('ign')]
+        if not pushed:
+            return
+        title = pushed[0]
+        command = SW_SHOWMAXIMIZED if len(title) % 2 else SW_MINIMIZE
+        self.assertEqual(self.s.probe('show', title, str(command))[0], 0)
+        state = 'maximized' if command == SW_SHOWMAXIMIZED else 'minimized'
+        wait_until(lambda: self.s.find(title).state == state, 5, message=title + ' ' + state)
+        # The system places a minimised or maximised window, and Wine keeps no
+        # restore position for another program's window: only the state is promised.
+        expected[title] = (None, state, True)
+
+    def end_wipe(self, plan):
+        if plan.end == 'click':
+            self.s.click(OTHER[0] + 75, OTHER[1] + 50)
+        elif plan.end == 'activate':
+            self.assertEqual(self.s.probe('activate', 'other')[0], 0)
+        else:
+            for size in ((800, 600), SCREEN):
+                wait_until(lambda: self.s.probe('resolution', *map(str, size))[0] == 0, 20,
+                           message='the screen at %dx%d' % size)
+
+    def switched_off_edge(self, plan, homes):
+        """An edge switched off in the options sheet never wipes, whatever is held over it."""
+        self.set_edge(plan.edge, False)
+        try:
+            with self.s.holding(SOURCE[0] + 60, SOURCE[1] + 50):
+                self.s.move_through(inward(plan.edge, bar_point(plan.edge, plan.along), 200),
+                                    bar_point(plan.edge, plan.along))
+                self.s.assert_unchanged(self.steady, 1.0, homes)
+        finally:
+            self.set_edge(plan.edge, True)
+
+    def set_edge(self, edge, on):
+        """Every edge is on between trials, so one click switches it either way;
+        the menu comes from a bar that stays on."""
+        menu_edge = 'Right' if edge == 'Left' else 'Left'
+        self.open_options('Sashlet' + menu_edge, bar_point(menu_edge, 400))
+        self.click(EDGE_CHECKS[edge])
+        self.click(OK)
+        wait_until(self.sheet_closed, 10, message='the sheet to close')
+        wait_until(lambda: self.s.find('Sashlet' + edge).visible == on, 5, message='the bar shown or hidden')
+        if on:
+            wait_until(lambda: self.bar_rects() == self.rest, 5, message='the bars at rest')
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
+    parser.add_argument('--count', type=int, default=50)
+    parser.add_argument('--seed', type=int)
+    parser.add_argument('--trial', type=int)
+    args = parser.parse_args()
+    TrialRunner.count, TrialRunner.seed, TrialRunner.only = args.count, args.seed, args.trial
+    result = unittest.TextTestRunner(verbosity=2).run(unittest.defaultTestLoader.loadTestsFromTestCase(TrialRunner))
+    return 0 if result.wasSuccessful() else 1
+
+
+if __name__ == '__main__':
+    sys.exit(main())
