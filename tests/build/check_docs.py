@@ -45,11 +45,13 @@ class DocumentPicturesTest(unittest.TestCase):
                 with self.subTest(document=os.path.basename(document), picture=target):
                     self.assertIn(target, shown)
 
-    def test_the_readme_opens_with_the_wipe(self):
+    def test_the_readme_opens_with_one_sentence_then_the_wipe(self):
         with open(README, encoding='utf-8') as f:
-            lines = [l for l in f.read().splitlines() if l.strip()]
-        self.assertTrue(lines[0].startswith('# '))
-        self.assertIn('wipe-before-after.png', lines[1])
+            paragraphs = [p.strip() for p in f.read().split('\n\n') if p.strip()]
+        self.assertTrue(paragraphs[0].startswith('# '))
+        sentence = ' '.join(paragraphs[1].split())
+        self.assertTrue(sentence.endswith('.') and sentence.count('. ') == 0, sentence)
+        self.assertIn('wipe-before-after.png', paragraphs[2])
 
     def test_pictures_are_small_indexed_pngs(self):
         names = sorted(n for n in os.listdir(IMAGES) if n.endswith('.png'))

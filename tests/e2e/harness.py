@@ -279,6 +279,19 @@ class Session:
         self.click(x, y, 3)
         wait_until(lambda: self.windows('#32768'), 5, message='the context menu')
 
+    def settled(self, read, quiet=0.5, timeout=10):
+        """Reads `read()` until it has stayed the same for `quiet` seconds; returns it."""
+        deadline = time.monotonic() + timeout
+        value, since = read(), time.monotonic()
+        while time.monotonic() - since < quiet:
+            if time.monotonic() > deadline:
+                raise AssertionError('still changing after %.0f s: %r' % (timeout, value))
+            time.sleep(0.05)
+            now = read()
+            if now != value:
+                value, since = now, time.monotonic()
+        return value
+
     def assert_unchanged(self, read, seconds, expected):
         """Reads `read()` again and again for `seconds`: every reading must be `expected`."""
         deadline = time.monotonic() + seconds
@@ -339,11 +352,12 @@ class SessionTest(unittest.TestCase):
         self.assertWindowAt('a', 150, 100)
 
     def assertWindowAt(self, title, left, top, size=None):
-        w = wait_until(lambda: (lambda x: x if x and (x.left, x.top) == (left, top) else None)(self.s.find(title)),
-                       5, message='%s at %d,%d (now %r)' % (title, left, top, self.s.find(title)))
-        if size:
-            self.assertEqual(w.size, size)
-        return w
+        """Waits for the window at left,top (and of `size`, when given), as posted moves land."""
+        def there():
+            w = self.s.find(title)
+            return w if w and (w.left, w.top) == (left, top) and (size is None or w.size == size) else None
+        return wait_until(there, 5, message='%s at %d,%d%s (now %r)' % (
+            title, left, top, '' if size is None else ' size %r' % (size,), self.s.find(title)))
 
 
 def windows_path(unix_path):

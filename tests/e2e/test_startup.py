@@ -27,14 +27,15 @@ class StartupTest(SessionTest):
         self.s.write('Sashlet.ini', '[Sashlet]\r\nLeft=1\r\nRight=1\r\nTop=1\r\nBottom=1\r\nWidth=5\r\n'
                                     'Offset=100\r\nAlpha=50\r\nColor=0,0,255\r\n')
         self.s.start_sashlet()
-        bars = wait_until(lambda: (lambda b: b if sum(w.visible for w in b.values()) == 4 else None)(
-            {w.title: w for w in self.s.bars()}), 10, message='four bars')
         expected = {
             'SashletLeft': (0, 100, 5, 668),
             'SashletRight': (1019, 100, 1024, 668),
             'SashletTop': (100, 0, 924, 5),
             'SashletBottom': (100, 763, 924, 768),
         }
+        # Bars are shown first and laid out a moment later.
+        bars = {w.title: w for w in self.s.settled(lambda: [w for w in self.s.bars() if w.visible])}
+        self.assertEqual(len(bars), 4)
         shot = self.s.screenshot('four-edges')
         for title, rect in expected.items():
             with self.subTest(title):
