@@ -93,6 +93,9 @@ class Window:
     def size(self):
         return (self.rect[2] - self.rect[0], self.rect[3] - self.rect[1])
 
+    def __eq__(self, other):
+        return isinstance(other, Window) and repr(self) == repr(other)
+
     def __repr__(self):
         return 'Window(%r, visible=%s, rect=%s, opacity=%d, %s)' % (self.title, self.visible, self.rect, self.opacity,
                                                                   self.state)

@@ -11,7 +11,7 @@ BLUE = (0, 0, 255)
 class StartupTest(SessionTest):
     def test_without_settings_only_the_left_bar_shows_two_pixels_of_opaque_yellow(self):
         self.s.start_sashlet()
-        visible = [w for w in self.s.bars() if w.visible]
+        visible = self.s.settled(lambda: [w for w in self.s.bars() if w.visible])
         self.assertEqual([w.title for w in visible], ['SashletLeft'])
         left = visible[0]
         self.assertEqual(left.rect, (0, 0, 2, SCREEN[1]))
