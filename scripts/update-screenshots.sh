@@ -22,7 +22,9 @@ indexed "$(pick 'PicturesTest-*-bar-drag.png')" 720x600+0+0 60% "$out/bar-drag.p
 indexed "$(pick 'PicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-en.png"
 indexed "$(pick 'JapanesePicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-ja.png"
 indexed "$(pick '*four-edges.png')" 1024x768+0+0 50% "$out/bars.png"
-indexed "$(pick 'PagesLookTest-*-options-page.png')" 480x400+0+0 100% "$out/options-en.png"
-indexed "$(pick 'PagesLookTest-*-ignore-page.png')" 480x400+0+0 100% "$out/ignore-en.png"
-indexed "$(pick 'JapanesePagesLookTest-*-options-page.png')" 480x400+0+0 100% "$out/options-ja.png"
-indexed "$(pick 'JapanesePagesLookTest-*-ignore-page.png')" 480x400+0+0 100% "$out/ignore-ja.png"
+# The options sheet opens centred on the 1024x768 screen.
+sheet=404x364+310+210
+indexed "$(pick 'PagesLookTest-*-options-page.png')" $sheet 100% "$out/options-en.png"
+indexed "$(pick 'PagesLookTest-*-ignore-page.png')" $sheet 100% "$out/ignore-en.png"
+indexed "$(pick 'JapanesePagesLookTest-*-options-page.png')" $sheet 100% "$out/options-ja.png"
+indexed "$(pick 'JapanesePagesLookTest-*-ignore-page.png')" $sheet 100% "$out/ignore-ja.png"
