@@ -8,7 +8,7 @@ arch=win32
 case "$builddir" in *win64) arch=win64 ;; esac
 . "$root/scripts/virtual-display.sh"
 start_virtual_display bench "$builddir/wine/bench"
-echo "Machine: $(nproc) cores, $(uname -m) Linux $(uname -r), $(wine --version 2>/dev/null), $arch build"
+echo "Machine: $(nproc) cores, $(uname -m) Linux $(uname -r), $(/usr/lib/wine/wine64 --version 2>/dev/null), $arch build"
 echo
 echo "Wipe engine, one push and one restore ($arch build; medians of 15 runs, the middle half in brackets):"
 echo
