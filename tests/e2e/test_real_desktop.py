@@ -31,18 +31,24 @@ class MaximisedAndFlushTest(SessionTest):
         self.assertEqual(homes['max'].state, 'maximized')
         self.assertLess(homes['max'].left, 0, 'a maximised window reaches past every edge')
         edges = {
-            # bar, a point on it away from the corners, the windows it pushes and where
-            'Left': ((1, 420), {t: lambda r: (D, r[1]) for t in ('max', 'flushL', 'inL')}),
-            'Right': ((W - 1, 500), {t: lambda r: (r[0] + W - D - r[2], r[1]) for t in ('max', 'flushR', 'inR')}),
-            'Top': ((700, 1), {t: lambda r: (r[0], D) for t in ('max', 'flushT', 'inT')}),
-            'Bottom': ((450, H - 1), {t: lambda r: (r[0], r[1] + H - D - r[3]) for t in ('max', 'flushB', 'inB')}),
+            # bar, a point on it away from the corners, the windows it pushes,
+            # and the side of a window that must lie on the wipe line
+            'Left': ((1, 420), ('max', 'flushL', 'inL'), lambda r: r[0] == D),
+            'Right': ((W - 1, 500), ('max', 'flushR', 'inR'), lambda r: r[2] == W - D),
+            'Top': ((700, 1), ('max', 'flushT', 'inT'), lambda r: r[1] == D),
+            'Bottom': ((450, H - 1), ('max', 'flushB', 'inB'), lambda r: r[3] == H - D),
         }
-        for edge, (point, pushed) in edges.items():
+        for edge, (point, pushed, on_line) in edges.items():
             with self.subTest(edge):
                 self.s.double_click_bar('Sashlet' + edge, *point)
-                for title, to in pushed.items():
-                    self.assertWindowAt(title, *to(homes[title].rect), size=homes[title].size)
-                for title in homes.keys() - pushed.keys():
+                for title in pushed:
+                    # Its inner side on the line, its size and its other axis unchanged.
+                    moved = wait_until(lambda: (lambda w: w if on_line(w.rect) else None)(self.s.find(title)), 5,
+                                       message='%s on the %s line' % (title, edge))
+                    self.assertEqual(moved.size, homes[title].size)
+                    axis = 1 if edge in ('Left', 'Right') else 0
+                    self.assertEqual(moved.rect[axis], homes[title].rect[axis])
+                for title in homes.keys() - set(pushed):
                     self.assertWindowAt(title, homes[title].left, homes[title].top)
                 self.assertEqual(self.s.probe('activate', 'other')[0], 0)
                 for title, home in homes.items():
@@ -54,7 +60,7 @@ class StoppedRespondingTest(SessionTest):
     def test_a_hung_program_does_not_stop_wipes_and_its_window_ends_at_home(self):
         self.s.start_sashlet()
         self.s.start_windows('a:10,100,200,100', 'b:0,450,200,100', 'other:500,300,100,100')
-        self.s.start_windows('hung:20,250,200,100')
+        self.s.start_windows('hung:20,250,200,100:log')
         # The hung program even holds the foreground when the user turns to the bar.
         self.assertEqual(self.s.probe('activate', 'hung')[0], 0)
         self.assertEqual(self.s.probe('hang', 'hung')[0], 0)
@@ -72,8 +78,10 @@ class StoppedRespondingTest(SessionTest):
                 self.assertWindowAt('SashletLeft', 0, 0)
         self.assertEqual(self.s.probe('resume')[0], 0)
         # It catches up on every move in order: out, back, out, back.
-        time.sleep(1)
         self.assertWindowAt('hung', 20, 250)
+        moves = self.s.settled(lambda: self.s.read('hung.moves').split() if os.path.exists(self.s.path('hung.moves'))
+                               else [], quiet=1.0)
+        self.assertEqual(moves[-4:], [b'%d,250' % D, b'20,250', b'%d,250' % D, b'20,250'])
 
 
 class DisplayChangeTest(SessionTest):
@@ -156,8 +164,7 @@ class HandEditedListTest(SessionTest):
                 self.assertEqual(self.s.find('kept').left, 10)
                 # Clicking the ignored program's window keeps the wipe.
                 self.assertEqual(self.s.probe('activate', 'kept')[0], 0)
-                time.sleep(0.3)
-                self.assertEqual(self.s.find('moved').left, D)
+                self.s.assert_unchanged(lambda: self.s.find('moved').left, 0.5, D)
                 self.s.click(250, 350)
                 self.assertWindowAt('moved', 10, 300)
                 self.s.probe('destroy', 'Sashlet')

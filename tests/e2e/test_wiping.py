@@ -66,8 +66,7 @@ class WipeKeepsTest(SessionTest):
         self.s.probe('activate', 'ignored')
         self.assertEqual(self.s.probe('foreground')[1].split('|')[0], 'ignored')
         # Several watch periods later the wipe still stands.
-        for _ in range(5):
-            self.assertEqual(self.s.find('SashletLeft').left, 150)
+        self.s.assert_unchanged(lambda: self.s.find('SashletLeft').left, 0.5, 150)
 
     def test_an_ignored_program_with_many_windows_keeps_them_all_in_place(self):
         other_exe = self.s.path('other.exe')
@@ -99,8 +98,7 @@ class WipeKeepsTest(SessionTest):
         self.s.click(700, 600)
         wait_until(lambda: self.s.probe('foreground')[1].startswith('Program Manager|'), 5,
                    message='the desktop in front')
-        for _ in range(5):
-            self.assertEqual(self.s.find('a').left, D)
+        self.s.assert_unchanged(lambda: self.s.find('a').left, 0.5, D)
         self.s.click(D + 50, 150)
         self.assertWindowAt('a', 10, 100)
 
@@ -131,8 +129,7 @@ class DragHoverTest(SessionTest):
         self.s.raise_bar('SashletLeft')
         # Hover without a button: nothing happens.
         self.s.move_through((1, 700))
-        for _ in range(4):
-            self.assertEqual(self.s.find('a').left, 10)
+        self.s.assert_unchanged(lambda: self.s.find('a').left, 0.5, 10)
         # Press on another window, carry the item onto the bar and hold it there.
         with self.s.holding(400, 400):
             self.s.move_through((200, 600), (1, 700))

@@ -22,6 +22,8 @@
 //   topmost     always on top
 //   tool        a tool window (WS_EX_TOOLWINDOW), as palettes are
 //   owned       owned by the window made just before it, as a dialog is
+//   log         appends each place the window is moved to, "x,y" a line, to
+//               TITLE.moves in the working folder
 // Options combine with commas ("caption,text").
 // A window sent WM_APP stops pumping messages, as a program that has stopped
 // responding does, until the event "SashletTestResume" is set.
@@ -284,6 +286,19 @@ static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
         ReleaseCapture();
         EndDrag(w);
         return 0;
+    case WM_WINDOWPOSCHANGED: {
+        const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lp);
+        if (GetPropA(w, "log") && !(pos->flags & SWP_NOMOVE)) {
+            char name[160];
+            GetWindowTextA(w, name, 140);
+            lstrcatA(name, ".moves");
+            if (FILE* f = fopen(name, "a")) {
+                fprintf(f, "%d,%d\n", pos->x, pos->y);
+                fclose(f);
+            }
+        }
+        break;
+    }
     case WM_COMMAND:
         if (HIWORD(wp) == BN_CLICKED) {
             char title[128];
@@ -359,6 +374,8 @@ static void Create(const char* title, int x, int y, int w, int h, const char* op
                         inst, nullptr);
     if (Has(options, "shell"))
         SetShellWindow(hwnd);
+    if (Has(options, "log"))
+        SetPropA(hwnd, "log", reinterpret_cast<HANDLE>(1));
     if (desktop) {
         SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (!hidden)
