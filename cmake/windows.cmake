@@ -24,6 +24,7 @@ add_library(sashlet_win32 STATIC
     src/config/ignore_list_store.cpp
     src/config/process_image_path.cpp
     src/config/settings_store.cpp
+    src/config/system_library.cpp
     src/options/ignore_page.cpp
     src/options/options_page.cpp
     src/options/options_sheet.cpp

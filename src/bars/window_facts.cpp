@@ -1,6 +1,6 @@
 #include "window_facts.h"
 
-#include "../config/config_path.h"
+#include "../config/system_library.h"
 
 // Cloaked windows keep WS_VISIBLE; only DWM tells.
 const DWORD kDwmCloaked = 14;  // DWMWA_CLOAKED, which older SDKs lack
@@ -53,16 +53,6 @@ bool IsShellsOwnWindow(const ShellWindows& shell, HWND window)
     return IsDesktopOfShell(shell, window) || Among(shell.taskbars, shell.taskbarCount, window);
 }
 
-// Loaded from the system folder by full path, never from the program's own.
-static HMODULE LoadSystemDwmapi()
-{
-    char dir[MAX_PATH], path[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(dir, sizeof dir);
-    if (n == 0 || n >= sizeof dir || !JoinConfigPath(dir, "dwmapi.dll", path, sizeof path))
-        return nullptr;
-    return LoadLibraryA(path);
-}
-
 void BeginCloakQuery(CloakQuery& query) { query = CloakQuery{false, nullptr, nullptr}; }
 
 void EndCloakQuery(CloakQuery& query)
@@ -78,7 +68,7 @@ bool IsCloaked(CloakQuery& query, HWND window)
         return s_cloakedTest(window);
     if (!query.tried) {
         query.tried = true;
-        query.dwmapi = LoadSystemDwmapi();
+        query.dwmapi = LoadSystemLibrary("dwmapi.dll");
         if (query.dwmapi)
             query.getAttribute = reinterpret_cast<DwmGetWindowAttributeFn>(
                 reinterpret_cast<void*>(GetProcAddress(query.dwmapi, "DwmGetWindowAttribute")));

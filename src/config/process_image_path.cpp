@@ -2,7 +2,7 @@
 
 #include <tlhelp32.h>
 
-#include "config_path.h"
+#include "system_library.h"
 
 typedef BOOL(WINAPI* QueryFullProcessImageNameAFn)(HANDLE, DWORD, LPSTR, PDWORD);
 typedef HANDLE(WINAPI* CreateToolhelp32SnapshotFn)(DWORD, DWORD);
@@ -15,17 +15,6 @@ template <typename Fn>
 static Fn Lookup(HMODULE module, const char* name)
 {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-// A bare "PSAPI.DLL" would be searched for in the program's own folder first,
-// where a planted copy would run; take the system's.
-static HMODULE LoadSystemPsapi()
-{
-    char dir[MAX_PATH], path[MAX_PATH];
-    const UINT n = GetSystemDirectoryA(dir, sizeof dir);
-    if (n == 0 || n >= sizeof dir || !JoinConfigPath(dir, "PSAPI.DLL", path, sizeof path))
-        return nullptr;
-    return LoadLibraryA(path);
 }
 
 void BeginImageLookups(ImageLookups& lookups) { lookups = ImageLookups{0, false, nullptr, nullptr, nullptr}; }
@@ -41,7 +30,7 @@ static bool HavePsapi(ImageLookups& lookups)
 {
     if (!lookups.psapiTried) {
         lookups.psapiTried = true;
-        lookups.psapi = LoadSystemPsapi();
+        lookups.psapi = LoadSystemLibrary("PSAPI.DLL");
         if (lookups.psapi) {
             lookups.enumModules = Lookup<EnumProcessModulesFn>(lookups.psapi, "EnumProcessModules");
             lookups.moduleFileName = Lookup<GetModuleFileNameExAFn>(lookups.psapi, "GetModuleFileNameExA");

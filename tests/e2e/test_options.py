@@ -65,6 +65,20 @@ class OptionsSession(SessionTest):
         self.s.keys('Return')
         wait_until(lambda: self.s.find('select ignore application') is None, 10, message='the file dialog to close')
 
+    def add_program_and_wipe(self, exe):
+        """Adds the test windows' program through the Ignore page, then wipes: its window stays put."""
+        self.s.start_sashlet()
+        self.s.start_windows('kept:10,100,200,150')
+        self.open_options()
+        self.show_ignore_page()
+        self.add_through_file_dialog(windows_path(exe))
+        self.click(OK)
+        wait_until(self.sheet_closed, 10, message='the sheet to close')
+        self.assertEqual(self.s.read('ignore.lst'), windows_path(exe).encode() + b'\r\n')
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('SashletLeft', 150, 0)
+        self.s.assert_unchanged(lambda: self.s.find('kept').left, 0.5, 10)
+
     def box(self):
         code, out = self.s.probe('box')
         return out.strip() if code == 0 else None
@@ -136,17 +150,7 @@ class OptionsPageTest(OptionsSession):
 
 class IgnorePageTest(OptionsSession):
     def test_adding_a_program_saves_it_and_its_windows_stay_put(self):
-        self.s.start_sashlet()
-        self.s.start_windows('kept:10,100,200,150')
-        self.open_options()
-        self.show_ignore_page()
-        self.add_through_file_dialog(windows_path(TESTWIN))
-        self.click(OK)
-        wait_until(self.sheet_closed, 10, message='the sheet to close')
-        self.assertEqual(self.s.read('ignore.lst'), windows_path(TESTWIN).encode() + b'\r\n')
-        self.s.double_click_bar('SashletLeft', 1, 700)
-        self.assertWindowAt('SashletLeft', 150, 0)
-        self.s.assert_unchanged(lambda: self.s.find('kept').left, 0.5, 10)
+        self.add_program_and_wipe(TESTWIN)
 
     def test_sashlet_itself_is_refused(self):
         self.s.start_sashlet()

@@ -5,8 +5,8 @@ import shutil
 import subprocess
 import unittest
 
-from harness import wait_until, windows_path
-from test_options import OK, OptionsSession
+from harness import windows_path
+from test_options import OptionsSession
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 EXE32 = os.environ.get('SASHLET_EXE32', '')
@@ -55,17 +55,7 @@ class Wow64NeighboursTest(OptionsSession):
         self.assertWindowAt('moved', 10, 300)
 
     def test_a_64_bit_program_added_through_the_file_dialog_is_ignored_at_the_next_wipe(self):
-        self.s.start_sashlet()
-        self.s.start_windows('kept:10,100,200,150')
-        self.open_options()
-        self.show_ignore_page()
-        self.add_through_file_dialog(windows_path(TESTWIN64))
-        self.click(OK)
-        wait_until(self.sheet_closed, 10, message='the sheet to close')
-        self.assertEqual(self.s.read('ignore.lst'), windows_path(TESTWIN64).encode() + b'\r\n')
-        self.s.double_click_bar('SashletLeft', 1, 700)
-        self.assertWindowAt('SashletLeft', D, 0)
-        self.s.assert_unchanged(lambda: self.s.find('kept').left, 0.5, 10)
+        self.add_program_and_wipe(TESTWIN64)
 
 
 if __name__ == '__main__':

@@ -1,0 +1,12 @@
+#include "system_library.h"
+
+#include "config_path.h"
+
+HMODULE LoadSystemLibrary(const char* fileName)
+{
+    char dir[MAX_PATH], path[MAX_PATH];
+    const UINT n = GetSystemDirectoryA(dir, sizeof dir);
+    if (n == 0 || n >= sizeof dir || !JoinConfigPath(dir, fileName, path, sizeof path))
+        return nullptr;
+    return LoadLibraryA(path);
+}
