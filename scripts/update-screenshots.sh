@@ -13,8 +13,16 @@ indexed() { convert "$1" -crop "$2" +repage -resize "$3" -colors 128 -strip "PNG
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# label PICTURE TEXT: the text in a white band above the picture, in a font
+# the test set-up installs.
+label() {
+  convert "$1" -gravity North -background white -splice 0x26 \
+    -font /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf -pointsize 18 -fill black -annotate +0+3 "$2" "$1"
+}
 indexed "$(pick 'PicturesTest-*-wipe-before.png')" 600x600+0+0 60% "$work/before.png"
 indexed "$(pick 'PicturesTest-*-wipe-after.png')" 600x600+0+0 60% "$work/after.png"
+label "$work/before.png" Before
+label "$work/after.png" After
 convert "$work/before.png" "$work/after.png" -background white -splice 8x0 +append -chop 8x0 \
   -colors 128 -strip "PNG8:$out/wipe-before-after.png"
 indexed "$(pick 'PicturesTest-*-drag-file.png')" 600x600+0+0 60% "$out/drag-file.png"
