@@ -11,8 +11,9 @@
 #include "../config/ignore_list.h"
 #include "../config/settings.h"
 
-// The window a bar's restore watch lets keep the wipe: the one in front when
-// the wipe began, then the last desktop or ignored window found in front.
+// The window a bar's restore watch lets keep the wipe besides the bar: the one
+// left in front when the bar was refused the foreground, then the last
+// desktop or ignored window found in front.
 struct WatchMemory {
     HWND keeper;
 };

@@ -169,10 +169,10 @@ void CALLBACK DragConfirm(HWND, UINT, UINT_PTR, DWORD)
     WipeFromEdge(bar, WipeDistance());
 }
 
-// The wipe lasts while the bar, the window in front when it began, the
-// desktop or an ignored program is in front; a window that keeps it so is
-// the one remembered next, so turning back to the drag's source after a
-// drop on the desktop ends it. A window brought forward by a press waits
+// The wipe lasts while the bar, its keeper (the window left in front when the
+// bar was refused the foreground), the desktop or an ignored program is in
+// front; a window that keeps it so is the keeper next, so turning back to
+// the drag's source after a drop on the desktop ends it. A window brought forward by a press waits
 // for the release, so the click lands where the user pressed.
 void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
 {

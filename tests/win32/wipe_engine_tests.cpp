@@ -205,7 +205,8 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
 {
     REQUIRE(windows.Start("a:10,10,50,50 b:10,300,50,50", "b"));
     TestWindows hung;
-    REQUIRE(hung.Start("hung:10,150,50,50", "hung"));
+    RemoveFile("hung.moves");
+    REQUIRE(hung.Start("hung:10,150,50,50:log", "hung"));
     REQUIRE(hung.Hang("hung"));
     for (int round = 0; round < 2; ++round) {
         CAPTURE(round);
@@ -225,6 +226,10 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
     REQUIRE(ResumeHungWindows());
     REQUIRE(hung.Settle());
     CHECK(IsAt("hung", 10, 150));
+    std::string moves;
+    REQUIRE(ReadFileBytes("hung.moves", moves));
+    CHECK(moves == "150,150\r\n10,150\r\n150,150\r\n10,150\r\n");
+    RemoveFile("hung.moves");
 }
 
 TEST_CASE_FIXTURE(WipeFixture, "a window that stops responding on its way home keeps its home through the next wipe")
