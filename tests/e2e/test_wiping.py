@@ -64,7 +64,7 @@ class WipeKeepsTest(SessionTest):
         self.assertWindowAt('SashletLeft', 150, 0)
         self.assertWindowAt('ignored', 10, 100)
         self.s.probe('activate', 'ignored')
-        self.assertEqual(self.s.probe('foreground')[1].split('|')[0], 'ignored')
+        wait_until(lambda: self.s.probe('foreground')[1].split('|')[0] == 'ignored', 5, message='ignored in front')
         # Several watch periods later the wipe still stands.
         self.s.assert_unchanged(lambda: self.s.find('SashletLeft').left, 0.5, 150)
 
