@@ -181,7 +181,9 @@ void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
     if (!front || front == bar || !BarEdge(g_app.bars, bar, &edge))
         return;
     WatchMemory& memory = g_app.watches[edge];
-    if (front == memory.keeper)
+    // A press that brought a window forward is judged once released, so a
+    // held button asks nothing on each tick.
+    if (front == memory.keeper || ButtonHeld())
         return;
     ShellWindows shell;
     FindShellWindows(shell);
@@ -189,8 +191,6 @@ void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
         memory.keeper = front;
         return;
     }
-    if (ButtonHeld())
-        return;
     RestoreAll();
     KillTimer(bar, id);
 }
