@@ -37,6 +37,8 @@ class StateChangedWhilePushedTest(SessionTest):
     def wipe(self, *layouts):
         self.s.start_sashlet()
         self.s.start_windows(*layouts)
+        # A window is maximised or shown a moment after it exists.
+        self.s.settled(lambda: [self.s.find(layout.split(':')[0]) for layout in layouts])
         self.s.double_click_bar('SashletLeft', 1, 700)
 
     def test_a_window_maximised_while_pushed_stays_maximised(self):
