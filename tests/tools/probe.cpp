@@ -18,6 +18,9 @@
 //   probe resources TITLE         gdi|user|handles|private bytes of the process owning that window
 //   probe soak-wipes N OTHER      N double-click wipes of the Left bar, each ended by activating OTHER
 //   probe soak-options N          N openings of the options sheet, each closed with OK
+//   probe user-objects            USER objects (windows, menus, cursors...) in use in the session
+//   probe gdi-objects TITLE       GDI objects in use by the process owning that window,
+//                                 as type:count pairs (Wine's type numbers, in hex)
 //   probe serve                   answers commands, one per line of standard input with
 //                                 tab-separated arguments, each answer ending in a line
 //                                 "\x1e" and the exit code: one process for a whole test
@@ -26,6 +29,7 @@
 // (opacity -1: not layered; state: normal, maximized or minimized)
 #include <windows.h>
 #include <psapi.h>
+#include <winternl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -160,6 +164,78 @@ static int SoakOptions(int n)
     return 0;
 }
 
+// Wine answers GetGuiResources with 0, but its USER handles come from one
+// table per session that hands out freed slots first and grows only when
+// none is left. So take slots until the table grows steadily: the size it
+// has then, less the slots taken, is the number in use by every program.
+static int UserObjects()
+{
+    const int most = 30000, steady = 64;
+    static HMENU taken[most];
+    int count = 0, highest = -1, run = 0;
+    while (count < most && run < steady) {
+        HMENU menu = CreatePopupMenu();
+        if (!menu)
+            break;
+        taken[count++] = menu;
+        const int slot = (LOWORD(reinterpret_cast<UINT_PTR>(menu)) - 0x20) / 2;
+        run = slot == highest + 1 ? run + 1 : 0;
+        if (slot > highest)
+            highest = slot;
+    }
+    for (int i = 0; i < count; ++i)
+        DestroyMenu(taken[i]);
+    if (run < steady)
+        return 1;
+    printf("%d\n", highest + 1 - count);
+    return 0;
+}
+
+// Wine keeps each process's GDI handles in a table that the process's PEB
+// points to, as Windows once did; a slot in use has a non-zero type. The
+// table's entries are Wine's: 24 bytes whatever the process's bitness.
+struct GdiHandleEntry {
+    unsigned long long object;
+    unsigned long owner;
+    unsigned short unique;
+    unsigned char type, flags;
+    unsigned long long userPointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24, "Wine's GDI handle entry");
+const int kGdiHandleCount = 0x10000;
+const SIZE_T kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+
+static int GdiObjects(HWND w)
+{
+    typedef LONG(WINAPI * QueryProcess)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+    const QueryProcess query =
+        reinterpret_cast<QueryProcess>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess"));
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process || !query)
+        return 1;
+    PROCESS_BASIC_INFORMATION info = {};
+    void* table = nullptr;
+    static GdiHandleEntry entries[kGdiHandleCount];
+    SIZE_T read = 0;
+    const bool ok = query(process, ProcessBasicInformation, &info, sizeof info, nullptr) == 0 &&
+                    ReadProcessMemory(process, reinterpret_cast<char*>(info.PebBaseAddress) + kPebGdiTableOffset,
+                                      &table, sizeof table, nullptr) &&
+                    table && ReadProcessMemory(process, table, entries, sizeof entries, &read);
+    CloseHandle(process);
+    if (!ok)
+        return 1;
+    int byType[256] = {};
+    for (const GdiHandleEntry& e : entries)
+        ++byType[e.type];
+    for (int type = 1; type < 256; ++type)
+        if (byType[type])
+            printf("%x:%d ", type, byType[type]);
+    printf("\n");
+    return 0;
+}
+
 static int Run(int argc, char** argv)
 {
     if (argc < 2)
@@ -203,6 +279,8 @@ static int Run(int argc, char** argv)
     }
     if (strcmp(cmd, "soak-wipes") == 0 && argc == 4)
         return SoakWipes(atoi(argv[2]), argv[3]);
+    if (strcmp(cmd, "user-objects") == 0)
+        return UserObjects();
     if (strcmp(cmd, "soak-options") == 0 && argc == 3)
         return SoakOptions(atoi(argv[2]));
     if (strcmp(cmd, "resume") == 0) {
@@ -260,6 +338,8 @@ static int Run(int argc, char** argv)
         CloseHandle(process);
         return 0;
     }
+    if (strcmp(cmd, "gdi-objects") == 0)
+        return GdiObjects(w);
     if (strcmp(cmd, "find") == 0)
         PrintWindow(w);
     else if (strcmp(cmd, "destroy") == 0)
