@@ -241,8 +241,11 @@ class Session:
     # --- gestures, as a person makes them ---
     def raise_bar(self, title):
         """Wine does not keep another process's topmost window above later ones
-        in X, where real clicks land; a person sees the bar on top."""
-        self.xdotool('search', '--name', '^%s$' % title, 'windowraise')
+        in X, where real clicks land; a person sees the bar on top. Wine may
+        replace a window's X window just as it is found, so try again then."""
+        wait_until(lambda: subprocess.run(['xdotool', 'search', '--name', '^%s$' % title, 'windowraise'],
+                                          env=self.env, stderr=subprocess.DEVNULL, timeout=60).returncode == 0,
+                   5, message='the bar %s to be raised' % title)
 
     def click(self, x, y, button=1):
         self.xdotool('mousemove', x, y, 'click', button)

@@ -35,11 +35,23 @@ class PictureScene(SessionTest):
         self.s.raise_bar('SashletLeft')
         self.assertWindowAt('Documents - Files', 36, 330)
 
-    def take_menu_picture(self):
+    def take_menu_picture(self, options_key, close_key):
+        """The menu opens centred beside the click, and its two commands answer
+        to their underlined letters as the picture shows them."""
         self.scene()
         self.s.open_menu('SashletLeft', 2, 250)
+        menu = [w for w in self.s.windows('#32768') if w.visible]
+        self.assertEqual(len(menu), 1, 'one context menu on the screen')
+        left, top, _, bottom = menu[0].rect
+        self.assertTrue(left <= 4 and abs((top + bottom) / 2 - 250) <= 2 and min(menu[0].size) > 20, menu[0])
         self.s.screenshot('menu')
+        self.s.keys(options_key)
+        wait_until(lambda: self.s.probe('sheet')[0] == 0, 10, message='the options sheet from the menu')
         self.s.keys('Escape')
+        wait_until(lambda: self.s.probe('sheet')[0] != 0, 10, message='the options sheet to close')
+        self.s.open_menu('SashletLeft', 2, 250)
+        self.s.keys(close_key)
+        wait_until(lambda: self.s.sashlet.poll() is not None, 10, message='Sashlet to close from the menu')
 
 
 class PicturesTest(PictureScene):
@@ -84,14 +96,14 @@ class PicturesTest(PictureScene):
         self.s.screenshot('bar-drag')
 
     def test_the_context_menu(self):
-        self.take_menu_picture()
+        self.take_menu_picture('o', 'c')
 
 
 class JapanesePicturesTest(PictureScene):
     locale = 'ja_JP.UTF-8'
 
     def test_the_context_menu(self):
-        self.take_menu_picture()
+        self.take_menu_picture('s', 'x')
 
 
 if __name__ == '__main__':
