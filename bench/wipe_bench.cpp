@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "bars/wipe_engine.h"
+#include "wipe/wipe_engine.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
 

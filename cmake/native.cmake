@@ -25,7 +25,7 @@ add_test(NAME native COMMAND sashlet_native_tests)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     foreach(target fuzz_ignore_list fuzz_settings)
         add_executable(${target} tests/fuzz/${target}.cpp
-            src/config/ignore_list.cpp src/config/settings.cpp src/bars/bar_geometry.cpp)
+            src/config/ignore_list.cpp src/config/settings.cpp src/wipe/bar_geometry.cpp)
         target_include_directories(${target} PRIVATE src)
         target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
         target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)

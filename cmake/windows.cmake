@@ -15,16 +15,16 @@ target_compile_definitions(sashlet_core PUBLIC STRICT WIN32_LEAN_AND_MEAN _WIN32
 # The window layer, shared by the program and the tests that drive it.
 add_library(sashlet_win32 STATIC
     src/app/app_state.cpp
-    src/bars/bar_layout.cpp
-    src/bars/bar_window.cpp
-    src/bars/wipe_controller.cpp
-    src/bars/window_facts.cpp
-    src/bars/wipe_engine.cpp
+    src/wipe/bar_layout.cpp
+    src/app/bar_window.cpp
+    src/app/wipe_controller.cpp
+    src/wipe/window_facts.cpp
+    src/wipe/wipe_engine.cpp
     src/config/config_files.cpp
     src/config/ignore_list_store.cpp
-    src/config/process_image_path.cpp
+    src/processes/process_image_path.cpp
     src/config/settings_store.cpp
-    src/config/system_library.cpp
+    src/processes/system_library.cpp
     src/options/ignore_page.cpp
     src/options/options_page.cpp
     src/options/options_sheet.cpp

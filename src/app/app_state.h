@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../bars/moved_windows.h"
+#include "../wipe/moved_windows.h"
 #include "../common/geometry.h"
 #include "../common/ui_language.h"
 #include "../config/ignore_list.h"

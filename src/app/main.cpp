@@ -4,8 +4,8 @@
 #include <commctrl.h>
 #include <cstring>
 
-#include "../bars/bar_window.h"
-#include "../bars/wipe_controller.h"
+#include "bar_window.h"
+#include "wipe_controller.h"
 #include "../config/ignore_list_store.h"
 #include "app_state.h"
 

@@ -4,7 +4,7 @@
 
 #include "config_files.h"
 #include "config_path.h"
-#include "process_image_path.h"
+#include "../processes/process_image_path.h"
 
 // The file is read and written in chunks no larger than one ReadFile or
 // WriteFile call can take, growing the buffer a block at a time.

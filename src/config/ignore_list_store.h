@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "ignore_list.h"
-#include "process_image_path.h"
-#include "process_verdicts.h"
+#include "../processes/process_image_path.h"
+#include "../processes/process_verdicts.h"
 
 // Replaces `list` with what "ignore.lst" holds; empty on any failure.
 void LoadIgnoreList(IgnoreList& list);

@@ -8,7 +8,7 @@
 
 #include "../../res/resource.h"
 #include "../app/app_state.h"
-#include "../bars/wipe_controller.h"
+#include "../app/wipe_controller.h"
 #include "../config/settings_store.h"
 #include "options_sheet.h"
 #include "ui_texts.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <initializer_list>
 
-#include "bars/bar_geometry.h"
+#include "wipe/bar_geometry.h"
 
 namespace {
 struct Screen {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "bars/moved_windows.h"
+#include "wipe/moved_windows.h"
 
 namespace {
 WindowHandle H(uintptr_t n) { return reinterpret_cast<WindowHandle>(n); }

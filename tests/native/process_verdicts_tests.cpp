@@ -1,6 +1,6 @@
 #include <doctest/doctest.h>
 
-#include "config/process_verdicts.h"
+#include "processes/process_verdicts.h"
 
 TEST_CASE("answers found during a wipe are kept per process")
 {

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "bars/wipe_controller.h"
-#include "bars/wipe_engine.h"
+#include "app/wipe_controller.h"
+#include "wipe/wipe_engine.h"
 #include "config/ignore_list_store.h"
-#include "config/process_image_path.h"
+#include "processes/process_image_path.h"
 #include "resource.h"
 #include "test_windows.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "bars/wipe_engine.h"
+#include "wipe/wipe_engine.h"
 #include "config/ignore_list_store.h"
 #include "config/settings_store.h"
 #include "default_settings.h"

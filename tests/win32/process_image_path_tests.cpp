@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "config/process_image_path.h"
+#include "processes/process_image_path.h"
 #include "test_windows.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <doctest/doctest.h>
 
 #include "app/app_state.h"
-#include "bars/wipe_controller.h"
-#include "bars/bar_window.h"
+#include "app/wipe_controller.h"
+#include "app/bar_window.h"
 #include "options/options_page.h"
 #include "resource.h"
 

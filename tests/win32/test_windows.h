@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/app_state.h"
-#include "bars/wipe_engine.h"
+#include "wipe/wipe_engine.h"
 #include "test_files.h"
 
 // A push and a restore over the program's own state, as the controller makes them.

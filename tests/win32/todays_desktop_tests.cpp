@@ -4,9 +4,9 @@
 #include <doctest/doctest.h>
 
 #include "app/app_state.h"
-#include "bars/bar_window.h"
-#include "bars/window_facts.h"
-#include "bars/wipe_controller.h"
+#include "app/bar_window.h"
+#include "wipe/window_facts.h"
+#include "app/wipe_controller.h"
 #include "test_windows.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/app_state.h"
-#include "bars/wipe_engine.h"
-#include "bars/window_facts.h"
+#include "wipe/wipe_engine.h"
+#include "wipe/window_facts.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
 

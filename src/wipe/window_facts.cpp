@@ -1,6 +1,6 @@
 #include "window_facts.h"
 
-#include "../config/system_library.h"
+#include "../processes/system_library.h"
 
 // Cloaked windows keep WS_VISIBLE; only DWM tells.
 const DWORD kDwmCloaked = 14;  // DWMWA_CLOAKED, which older SDKs lack

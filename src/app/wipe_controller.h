@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "bar_layout.h"
+#include "../wipe/bar_layout.h"
 
 // The timers, all set with a callback on the UI thread.
 enum WipeTimer : UINT_PTR {

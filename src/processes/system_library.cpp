@@ -1,6 +1,6 @@
 #include "system_library.h"
 
-#include "config_path.h"
+#include "../config/config_path.h"
 
 HMODULE LoadSystemLibrary(const char* fileName)
 {

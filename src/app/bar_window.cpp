@@ -4,9 +4,9 @@
 #include <windowsx.h>
 
 #include "../../res/resource.h"
-#include "../app/app_state.h"
+#include "app_state.h"
 #include "../options/options_sheet.h"
-#include "bar_layout.h"
+#include "../wipe/bar_layout.h"
 #include "wipe_controller.h"
 
 // The cursors are drawn 32 pixels square and shown at half that size.

@@ -1,10 +1,10 @@
 #include "wipe_controller.h"
 
-#include "../app/app_state.h"
+#include "app_state.h"
 #include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
-#include "window_facts.h"
-#include "wipe_engine.h"
+#include "../wipe/window_facts.h"
+#include "../wipe/wipe_engine.h"
 
 static const UINT kDragHoverPeriod = 200;
 static const UINT kDragConfirmPeriod = 300;
