@@ -22,6 +22,7 @@ add_library(sashlet_win32 STATIC
     src/wipe/wipe_engine.cpp
     src/config/config_files.cpp
     src/config/ignore_list_store.cpp
+    src/processes/ignore_query.cpp
     src/processes/process_image_path.cpp
     src/config/settings_store.cpp
     src/processes/system_library.cpp
@@ -44,15 +45,21 @@ add_custom_command(OUTPUT ${images}
     COMMENT "Drawing cursors and icon")
 add_custom_target(sashlet_images DEPENDS ${images})
 
+# The version is written once, in project(); the version block, the about
+# texts and the manifest take it from these generated files.
+set(generated_dir ${CMAKE_BINARY_DIR}/generated)
+configure_file(res/version.h.in ${generated_dir}/version.h @ONLY)
+configure_file(res/sashlet.manifest.in ${generated_dir}/sashlet.manifest @ONLY)
+
 enable_language(RC)
 if(MSVC)
-    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /c65001 /I ${image_dir} /I ${CMAKE_SOURCE_DIR}/res")
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /c65001 /I ${image_dir} /I ${generated_dir} /I ${CMAKE_SOURCE_DIR}/res")
 else()
-    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${image_dir} -I ${CMAKE_SOURCE_DIR}/res")
+    set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I ${image_dir} -I ${generated_dir} -I ${CMAKE_SOURCE_DIR}/res")
 endif()
 set(rc_files res/sashlet.rc)
 set_source_files_properties(${rc_files} PROPERTIES
-    OBJECT_DEPENDS "${images};${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/sashlet.manifest;${CMAKE_SOURCE_DIR}/res/sashlet_en.rc;${CMAKE_SOURCE_DIR}/res/sashlet_ja.rc")
+    OBJECT_DEPENDS "${images};${CMAKE_SOURCE_DIR}/res/resource.h;${generated_dir}/version.h;${generated_dir}/sashlet.manifest;${CMAKE_SOURCE_DIR}/res/sashlet_en.rc;${CMAKE_SOURCE_DIR}/res/sashlet_ja.rc")
 
 add_executable(Sashlet WIN32 src/app/main.cpp ${rc_files})
 add_dependencies(Sashlet sashlet_images)

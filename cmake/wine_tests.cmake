@@ -24,6 +24,7 @@ target_link_libraries(testwin PRIVATE user32 gdi32 shell32)
 target_link_options(testwin PRIVATE ${test_link_options})
 add_executable(probe tests/tools/probe.cpp)
 target_link_libraries(probe PRIVATE user32 gdi32 psapi)
+target_include_directories(probe PRIVATE res)
 target_link_options(probe PRIVATE ${test_link_options})
 
 add_executable(sashlet_win32_tests
@@ -65,7 +66,10 @@ if(NOT SASHLET_SHIPPED_EXE)
     set(SASHLET_SHIPPED_EXE $<TARGET_FILE:Sashlet>)
 endif()
 add_test(NAME executable
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_executable.py ${SASHLET_SHIPPED_EXE})
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_executable.py ${SASHLET_SHIPPED_EXE} ${PROJECT_VERSION})
+
+add_test(NAME layers
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_layers.py ${CMAKE_SOURCE_DIR})
 
 add_test(NAME docs
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_docs.py ${CMAKE_SOURCE_DIR})

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the release zip of the 32-bit program: build/win32/Sashlet-1.5.0.0-win32.zip.
+# Builds the release zip of the 32-bit program: build/win32/Sashlet-<version>-win32.zip.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"

@@ -5,17 +5,17 @@
 #pragma once
 #include <windows.h>
 
-#include "../wipe/moved_windows.h"
 #include "../common/geometry.h"
 #include "../common/ui_language.h"
 #include "../config/ignore_list.h"
 #include "../config/settings.h"
+#include "../wipe/moved_windows.h"
 
-// The window a bar's restore watch lets keep the wipe besides the bar: the one
-// left in front when the bar was refused the foreground, then the last
-// desktop or ignored window found in front.
-struct WatchMemory {
-    HWND keeper;
+// Besides its bar, the one window a wiped edge's restore watch lets stand in
+// front: the one left there when the bar was refused the foreground, then the
+// last desktop or ignored window found there.
+struct WipeWatch {
+    HWND allowedInFront;
 };
 
 struct AppState {
@@ -28,7 +28,7 @@ struct AppState {
     Settings settings;
     HBRUSH barBrush;
     MovedWindowTable moved;
-    WatchMemory watches[EdgeCount];
+    WipeWatch watches[EdgeCount];
     IgnoreList ignore;
     bool quitting;  // a quit asked for while a menu's own loop ran
 };

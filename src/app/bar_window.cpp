@@ -4,9 +4,10 @@
 #include <windowsx.h>
 
 #include "../../res/resource.h"
-#include "app_state.h"
+#include "../config/edges.h"
 #include "../options/options_sheet.h"
 #include "../wipe/bar_layout.h"
+#include "app_state.h"
 #include "wipe_controller.h"
 
 // The cursors are drawn 32 pixels square and shown at half that size.
@@ -16,15 +17,14 @@ const int kCursorSize = 16;
 // hands out a new cursor object on every call.
 static void SetBarCursor(Edge edge)
 {
-    static const WORD kCursorIds[EdgeCount] = {IDC_PUSH_RIGHT, IDC_PUSH_LEFT, IDC_PUSH_DOWN, IDC_PUSH_UP};
     HCURSOR& cursor = g_app.barCursors[edge];
     if (!cursor)
-        cursor = static_cast<HCURSOR>(LoadImageA(g_app.instance, MAKEINTRESOURCEA(kCursorIds[edge]), IMAGE_CURSOR,
+        cursor = static_cast<HCURSOR>(LoadImageA(g_app.instance, MAKEINTRESOURCEA(kEdges[edge].cursorId), IMAGE_CURSOR,
                                                  kCursorSize, kCursorSize, LR_DEFAULTCOLOR));
     SetCursor(cursor);
 }
 
-static bool IsBar(HWND window, Edge* edge) { return BarEdge(g_app.bars, window, edge); }
+static bool IsBar(HWND window, Edge* edge) { return FindBarEdge(g_app.bars, window, edge); }
 
 static void AskForLeaveNotice(HWND window)
 {
@@ -47,11 +47,25 @@ static void OnDestroy(HWND)
     PostQuitMessage(0);
 }
 
+// OK on the sheet has saved the settings and read them back.
+static void ShowSavedSettings()
+{
+    ShowEnabledBars(g_app.bars, g_app.settings);
+    LayOutBars(ActivateBars);
+}
+
+static void OpenOptions()
+{
+    OptionsEdit edit = {g_app.instance, g_app.mainWindow, g_app.language, &g_app.screen,
+                        &g_app.settings, &g_app.ignore, ShowSavedSettings};
+    ShowOptionsSheet(edit);
+}
+
 static void OnCommand(HWND window, int id, HWND, UINT)
 {
     switch (id) {
     case IDM_OPTIONS:
-        ShowOptionsSheet();
+        OpenOptions();
         break;
     case IDM_CLOSE:
         OnDestroy(window);
@@ -79,7 +93,7 @@ static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
     // follow the line out with the rest.
     if (doubleClick) {
         if (isBar)
-            WipeFromEdge(window, WipeDistance());
+            WipeEdgeBy(window, WipeDistance());
         return;
     }
     if (isBar)
@@ -107,7 +121,7 @@ static void OnExitSizeMove(HWND window)
 {
     Edge edge;
     if (IsBar(window, &edge))
-        WipeToBar(window);
+        WipeEdgeToDraggedBar(window);
 }
 
 // Keeps a dragged bar on its axis; other windows of the class move as proposed.
@@ -125,7 +139,7 @@ static void OnDisplayChange(HWND window, UINT, UINT, UINT)
         FollowDisplayChange();
 }
 
-LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
         HANDLE_MSG(window, WM_COMMAND, OnCommand);

@@ -2,4 +2,4 @@
 #include <windows.h>
 
 // The window procedure of the class shared by the main window and the bars.
-LRESULT CALLBACK BarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,13 +4,12 @@
 #include <commctrl.h>
 #include <cstring>
 
-#include "bar_window.h"
-#include "wipe_controller.h"
+#include "../config/edges.h"
 #include "../config/ignore_list_store.h"
 #include "app_state.h"
+#include "bar_window.h"
+#include "wipe_controller.h"
 
-
-static const char* const kBarTitles[EdgeCount] = {"SashletLeft", "SashletRight", "SashletTop", "SashletBottom"};
 
 // A bit of the style word's class-specific half that the bars have always
 // carried; the system gives it no meaning for a popup of this class.
@@ -40,7 +39,7 @@ static bool RegisterBarClass(HINSTANCE instance)
 {
     WNDCLASSA wc = {};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    wc.lpfnWndProc = BarWindowProc;
+    wc.lpfnWndProc = SashletWindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -67,7 +66,7 @@ static void CreateWindows()
     const Rect creation[EdgeCount] = {{0, 0, t, h}, {w, 0, w + t, h}, {0, 0, w, t}, {0, h, w, h + t}};
     for (int e = 0; e < EdgeCount; ++e) {
         const Rect& r = creation[e];
-        g_app.bars[e] = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClassName, kBarTitles[e],
+        g_app.bars[e] = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClassName, kEdges[e].barTitle,
                                         WS_POPUP | kBarClassStyleBit, r.left, r.top, r.right - r.left, r.bottom - r.top,
                                         g_app.mainWindow, nullptr, g_app.instance, nullptr);
     }
@@ -88,7 +87,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     CreateWindows();
     ReloadSettings();
     LayOutBars(ActivateBars);
-    RestoreAll();
+    StartDragHoverPoll();
     for (HWND bar : g_app.bars)
         UpdateWindow(bar);
 

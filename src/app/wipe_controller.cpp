@@ -1,10 +1,11 @@
 #include "wipe_controller.h"
 
-#include "app_state.h"
 #include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
+#include "../processes/ignore_query.h"
 #include "../wipe/window_facts.h"
 #include "../wipe/wipe_engine.h"
+#include "app_state.h"
 
 static const UINT kDragHoverPeriod = 200;
 static const UINT kDragConfirmPeriod = 300;
@@ -21,11 +22,11 @@ void SetForegroundRequestForTests(BOOL(WINAPI* request)(HWND window))
 
 int WipeDistance() { return GetSystemMetrics(SM_CXICONSPACING) * g_app.settings.openWidth; }
 
-// `keeper` keeps the wipe besides the bar: the window that stays in front
-// where Windows refuses the bar the foreground, as the drag's source does.
-static void StartRestoreWatch(HWND bar, Edge edge, HWND keeper)
+// `allowedInFront` is the bar, or the window that stays in front where
+// Windows refuses the bar the foreground, as the drag's source does.
+static void StartRestoreWatch(HWND bar, Edge edge, HWND allowedInFront)
 {
-    g_app.watches[edge].keeper = keeper;
+    g_app.watches[edge].allowedInFront = allowedInFront;
     SetTimer(bar, WatchTimer(edge), kRestoreWatchPeriod, RestoreWatch);
 }
 
@@ -40,31 +41,31 @@ static void Push(Edge edge, int line)
     PushWindowsFromEdge(g_app.moved, g_app.ignore, g_app.bars, g_app.screen, edge, line);
 }
 
-void WipeFromEdge(HWND bar, int distance)
+void WipeEdgeBy(HWND bar, int distance)
 {
     Edge edge;
-    if (!BarEdge(g_app.bars, bar, &edge))
+    if (!FindBarEdge(g_app.bars, bar, &edge))
         return;
     // The bar asks for the front, which Windows may refuse during a drag; the
     // restore watch then lets the window in front keep the wipe.
     const Point corner = BarWipedCorner(edge, g_app.screen, g_app.settings.offset, distance);
     SetWindowPos(bar, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    HWND keeper = s_requestForeground(bar) ? bar : GetForegroundWindow();
+    HWND allowedInFront = s_requestForeground(bar) ? bar : GetForegroundWindow();
     Push(edge, WipeLine(edge, g_app.screen, distance));
-    StartRestoreWatch(bar, edge, keeper);
+    StartRestoreWatch(bar, edge, allowedInFront);
 }
 
-void WipeToBar(HWND bar)
+void WipeEdgeToDraggedBar(HWND bar)
 {
     Edge edge;
     RECT rc;
-    if (!BarEdge(g_app.bars, bar, &edge) || !GetWindowRect(bar, &rc))
+    if (!FindBarEdge(g_app.bars, bar, &edge) || !GetWindowRect(bar, &rc))
         return;
     Push(edge, BarInnerSide(edge, Rect{rc.left, rc.top, rc.right, rc.bottom}));
     StartRestoreWatch(bar, edge, bar);
 }
 
-static void StartDragHoverPoll() { SetTimer(g_app.mainWindow, TimerDragHover, kDragHoverPeriod, DragHoverPoll); }
+void StartDragHoverPoll() { SetTimer(g_app.mainWindow, TimerDragHover, kDragHoverPeriod, DragHoverPoll); }
 
 void StopDragHoverPoll() { KillTimer(g_app.mainWindow, TimerDragHover); }
 
@@ -166,29 +167,30 @@ void CALLBACK DragConfirm(HWND, UINT, UINT_PTR, DWORD)
         return;
     }
     KillTimer(g_app.mainWindow, TimerDragConfirm);
-    WipeFromEdge(bar, WipeDistance());
+    WipeEdgeBy(bar, WipeDistance());
 }
 
-// The wipe lasts while the bar, its keeper (the window left in front when the
-// bar was refused the foreground), the desktop or an ignored program is in
-// front; a window that keeps it so is the keeper next, so turning back to
-// the drag's source after a drop on the desktop ends it. A window brought forward by a press waits
-// for the release, so the click lands where the user pressed.
+// The wipe lasts while the bar, the window allowed in front (the one left
+// there when the bar was refused the foreground), the desktop or an ignored
+// program is in front; a window that keeps it so is the one allowed next, so
+// turning back to the drag's source after a drop on the desktop ends it. A
+// window brought forward by a press waits for the release, so the click
+// lands where the user pressed.
 void CALLBACK RestoreWatch(HWND bar, UINT, UINT_PTR id, DWORD)
 {
     HWND front = GetForegroundWindow();
     Edge edge;
-    if (!front || front == bar || !BarEdge(g_app.bars, bar, &edge))
+    if (!front || front == bar || !FindBarEdge(g_app.bars, bar, &edge))
         return;
-    WatchMemory& memory = g_app.watches[edge];
+    WipeWatch& watch = g_app.watches[edge];
     // A press that brought a window forward is judged once released, so a
     // held button asks nothing on each tick.
-    if (front == memory.keeper || ButtonHeld())
+    if (front == watch.allowedInFront || ButtonHeld())
         return;
     ShellWindows shell;
     FindShellWindows(shell);
     if (IsDesktopOfShell(shell, front) || IsIgnoredWindow(g_app.ignore, front)) {
-        memory.keeper = front;
+        watch.allowedInFront = front;
         return;
     }
     RestoreAll();

@@ -22,13 +22,16 @@ enum WipeTimer : UINT_PTR {
 int WipeDistance();
 
 // Moves the bar out by `distance`, pushes the windows and starts its restore watch.
-void WipeFromEdge(HWND bar, int distance);
+void WipeEdgeBy(HWND bar, int distance);
 
 // After a bar was dragged: pushes the windows onto its inner side where it lies.
-void WipeToBar(HWND bar);
+void WipeEdgeToDraggedBar(HWND bar);
 
 // Bars home, every moved window back, drag-hover polling on again.
 void RestoreAll();
+
+// Polls for a button held over a bar, as a drag onto it shows itself.
+void StartDragHoverPoll();
 
 // Reads the settings file again and shows the bars of the enabled edges.
 void ReloadSettings();

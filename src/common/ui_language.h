@@ -1,4 +1,4 @@
 // The language of every menu, dialog and message, picked once at start-up.
 #pragma once
 
-enum UiLanguage { LanguageEnglish, LanguageJapanese };
+enum UiLanguage { LanguageEnglish, LanguageJapanese, LanguageCount };

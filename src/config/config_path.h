@@ -1,6 +1,8 @@
 #pragma once
 #include <cstddef>
 
+// Room for a path the "A" functions accept (MAX_PATH): the one buffer size
+// for file names, executables and the ignore list's lines alike.
 const size_t kPathBufferSize = 260;
 
 // Forms "<directory>\<fileName>" in `out`. Returns false, leaving `out` empty,

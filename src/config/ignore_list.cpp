@@ -44,7 +44,7 @@ bool ParseIgnoreList(const char* data, size_t size, IgnoreList& list)
 {
     ClearIgnoreList(list);
     int capacity = 0;
-    char piece[kIgnorePieceSize];
+    char piece[kPathBufferSize];
     size_t used = 0;
     size_t i = 0;
     static const char kUtf8Mark[] = "\xEF\xBB\xBF";
@@ -61,7 +61,7 @@ bool ParseIgnoreList(const char* data, size_t size, IgnoreList& list)
             if (c == '\r' && i < size && data[i] == '\n')
                 c = data[i++];
             piece[used++] = c;
-            pieceDone = c == '\n' || used == kIgnorePieceSize - 1;
+            pieceDone = c == '\n' || used == kPathBufferSize - 1;
         }
         if (!pieceDone)
             continue;

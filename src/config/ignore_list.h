@@ -3,12 +3,12 @@
 #pragma once
 #include <cstddef>
 
+#include "config_path.h"
+
 struct IgnoreList {
     char** entries;  // each NUL-terminated, 0 to 258 bytes, owned by the list
     int count;
 };
-
-const size_t kIgnorePieceSize = 260;
 
 // Replaces `list` with the entries the file's bytes yield. Returns false when
 // memory ran out; the list is then empty.

@@ -1,10 +1,10 @@
 #include "ignore_list_store.h"
 
+#include <windows.h>
 #include <cstdlib>
 
 #include "config_files.h"
 #include "config_path.h"
-#include "../processes/process_image_path.h"
 
 // The file is read and written in chunks no larger than one ReadFile or
 // WriteFile call can take, growing the buffer a block at a time.
@@ -98,40 +98,4 @@ void SaveIgnoreList(const char* const* paths, int count)
     free(data);
     if (!written || !MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         DeleteFileA(temp);
-}
-
-bool IsIgnoredWindow(const IgnoreList& list, HWND window)
-{
-    if (list.count == 0)
-        return false;
-    char path[kPathBufferSize];
-    return GetWindowProcessImagePath(window, path) == 1 && IgnoreListContains(list, path);
-}
-
-void BeginIgnoreQuery(IgnoreQuery& query, const IgnoreList& list)
-{
-    query.list = &list;
-    BeginImageLookups(query.lookups);
-    query.verdicts = ProcessVerdicts{nullptr, 0, 0};
-}
-
-bool IsIgnoredWindowIn(IgnoreQuery& query, HWND window)
-{
-    if (query.list->count == 0)
-        return false;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(window, &processId);
-    bool ignored = false;
-    if (FindProcessVerdict(query.verdicts, processId, &ignored))
-        return ignored;
-    char path[kPathBufferSize];
-    ignored = LookUpImagePath(query.lookups, processId, path) == 1 && IgnoreListContains(*query.list, path);
-    AddProcessVerdict(query.verdicts, processId, ignored);
-    return ignored;
-}
-
-void EndIgnoreQuery(IgnoreQuery& query)
-{
-    EndImageLookups(query.lookups);
-    ClearProcessVerdicts(query.verdicts);
 }

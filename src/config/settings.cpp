@@ -3,19 +3,43 @@
 #include <cstdint>
 #include <cstring>
 
+#include "edges.h"
+
 const SettingsField kSettingsFields[] = {
-    {"Left", kEdgeFlags[EdgeLeft], 1, RuleNone, 0, 0},
-    {"Right", kEdgeFlags[EdgeRight], 0, RuleNone, 0, 0},
-    {"Top", kEdgeFlags[EdgeTop], 0, RuleNone, 0, 0},
-    {"Bottom", kEdgeFlags[EdgeBottom], 0, RuleNone, 0, 0},
+    {kEdges[EdgeLeft].key, kEdges[EdgeLeft].flag, 1, RuleNone, 0, 0},
+    {kEdges[EdgeRight].key, kEdges[EdgeRight].flag, 0, RuleNone, 0, 0},
+    {kEdges[EdgeTop].key, kEdges[EdgeTop].flag, 0, RuleNone, 0, 0},
+    {kEdges[EdgeBottom].key, kEdges[EdgeBottom].flag, 0, RuleNone, 0, 0},
     {"Width", &Settings::width, 2, RuleClampToRange, 1, 10},
     // The default lies outside the accepted range on purpose: a file without
     // the key gives an opaque bar.
-    {"Alpha", &Settings::alpha, 255, RuleZeroOutside, 0, 100},
+    {"Alpha", &Settings::transparency, 255, RuleZeroOutside, 0, 100},
     {"Offset", &Settings::offset, 0, RuleCornerMargin, 0, 0},
-    {"OpenWidth", &Settings::openWidth, 2, RuleNone, 0, 0},
+    // The file takes any number of icon spacings; the page offers up to ten.
+    {"OpenWidth", &Settings::openWidth, 2, RuleNone, 0, 10},
 };
 const int kSettingsFieldCount = sizeof(kSettingsFields) / sizeof(kSettingsFields[0]);
+
+const SettingsField& SettingsFieldOf(int Settings::*field)
+{
+    for (const SettingsField& f : kSettingsFields)
+        if (f.field == field)
+            return f;
+    return kSettingsFields[0];
+}
+
+// Half the screen's smaller side: the largest corner margin the file's rule keeps.
+static int LargestCornerMargin(ScreenSize screen)
+{
+    return (screen.width < screen.height ? screen.width : screen.height) / 2;
+}
+
+Range OfferedRange(const SettingsField& f, ScreenSize screen)
+{
+    if (f.rule == RuleCornerMargin)
+        return Range{0, LargestCornerMargin(screen) - 1};
+    return Range{f.lo, f.hi};
+}
 
 int ApplySettingsRule(const SettingsField& f, int v, ScreenSize screen)
 {
@@ -27,13 +51,7 @@ int ApplySettingsRule(const SettingsField& f, int v, ScreenSize screen)
     case RuleZeroOutside:
         return (v < f.lo || v > f.hi) ? 0 : v;
     case RuleCornerMargin:
-        if (v < 0)
-            v = 0;
-        if (v > screen.height / 2)
-            v = 0;
-        if (v > screen.width / 2)
-            v = 0;
-        return v;
+        return v < 0 || v > LargestCornerMargin(screen) ? 0 : v;
     }
     return v;
 }

@@ -7,17 +7,11 @@
 struct Settings {
     int left, right, top, bottom;  // nonzero: that edge has a bar
     int width;                     // bar thickness in pixels
-    int alpha;                     // transparency in percent: 0 opaque
+    int transparency;              // in percent, 0 opaque; the file's key is "Alpha"
     int red, green, blue;          // bar colour; only the low 8 bits count
     int offset;                    // corner margin in pixels
     int openWidth;                 // wipe distance in desktop icon spacings
 };
-
-// Each edge's flag, in Edge order: the one place an edge meets its setting.
-constexpr int Settings::*kEdgeFlags[EdgeCount] = {&Settings::left, &Settings::right, &Settings::top,
-                                                  &Settings::bottom};
-
-inline bool EdgeEnabled(const Settings& s, Edge edge) { return s.*kEdgeFlags[edge] != 0; }
 
 enum SettingsRule {
     RuleNone,
@@ -26,6 +20,7 @@ enum SettingsRule {
     RuleCornerMargin,   // negative, or more than half the screen, becomes 0
 };
 
+// lo..hi is also what the Options page offers, except for the corner margin.
 struct SettingsField {
     const char* key;
     int Settings::*field;
@@ -37,6 +32,16 @@ struct SettingsField {
 // The integer keys, in the order they are written.
 extern const SettingsField kSettingsFields[];
 extern const int kSettingsFieldCount;
+
+const SettingsField& SettingsFieldOf(int Settings::*field);
+
+struct Range {
+    int lo, hi;
+};
+
+// What the Options page lets the user pick. The corner margin stays below
+// the largest the file's rule keeps, so every bar keeps some length.
+Range OfferedRange(const SettingsField& f, ScreenSize screen);
 
 const char* const kSettingsSection = "Sashlet";
 const char* const kColorKey = "Color";

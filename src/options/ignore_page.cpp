@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "../../res/resource.h"
-#include "../app/app_state.h"
 #include "../config/ignore_list_store.h"
 #include "options_sheet.h"
 #include "ui_texts.h"
@@ -30,32 +29,34 @@ static void InsertRow(HWND list, int index, const char* text)
 
 static int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 
-static BOOL OnInitDialog(HWND page, HWND, LPARAM)
+static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
 {
+    KeepEdit(page, initParam);
+    const OptionsEdit& edit = EditOf(page);
     HWND list = ListOf(page);
     LVCOLUMNA column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
     column.cx = kColumnWidth;
-    column.pszText = const_cast<char*>(UiTextsFor(g_app.language).ignoreColumn);
+    column.pszText = const_cast<char*>(UiTextsFor(edit.language).ignoreColumn);
     column.iSubItem = 0;
     SendMessageA(list, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    for (int i = 0; i < g_app.ignore.count; ++i)
-        InsertRow(list, i, g_app.ignore.entries[i]);
+    for (int i = 0; i < edit.ignore->count; ++i)
+        InsertRow(list, i, edit.ignore->entries[i]);
     return TRUE;
 }
 
 static void OnAdd(HWND page)
 {
-    const UiTexts& texts = UiTextsFor(g_app.language);
-    char path[MAX_PATH + 1] = {};
+    const UiTexts& texts = UiTextsFor(EditOf(page).language);
+    char path[kPathBufferSize + 1] = {};
     OPENFILENAMEA ofn = {};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = page;
     ofn.lpstrFilter = texts.openFilter;
     ofn.nFilterIndex = 0;
     ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
+    ofn.nMaxFile = kPathBufferSize;
     ofn.lpstrTitle = texts.openTitle;
     ofn.Flags = OFN_FILEMUSTEXIST;
     ofn.lpstrDefExt = "exe";
@@ -63,7 +64,7 @@ static void OnAdd(HWND page)
         return;
     // Ignoring itself would be meaningless; the check is exact, so another
     // spelling of the same file gets through.
-    char self[MAX_PATH];
+    char self[kPathBufferSize];
     const DWORD n = GetModuleFileNameA(nullptr, self, sizeof self);
     if (n > 0 && n < sizeof self && strcmp(path, self) == 0) {
         MessageBoxA(page, texts.cannotIgnoreSelf, kMessageCaption, MB_ICONERROR);
@@ -88,7 +89,7 @@ static void OnDelete(HWND page)
 
 static void OnCommand(HWND page, int id, HWND, UINT code)
 {
-    if (code != 0)
+    if (code != BN_CLICKED)
         return;
     if (id == IDC_IGNORE_ADD)
         OnAdd(page);
@@ -100,7 +101,7 @@ static void OnApply(HWND page)
 {
     HWND list = ListOf(page);
     const int n = RowCount(list);
-    char* rows = static_cast<char*>(malloc(static_cast<size_t>(n > 0 ? n : 1) * MAX_PATH));
+    char* rows = static_cast<char*>(malloc(static_cast<size_t>(n > 0 ? n : 1) * kPathBufferSize));
     const char** paths = static_cast<const char**>(malloc(sizeof(char*) * static_cast<size_t>(n > 0 ? n : 1)));
     if (!rows || !paths) {
         free(rows);
@@ -108,19 +109,19 @@ static void OnApply(HWND page)
         return;
     }
     for (int i = 0; i < n; ++i) {
-        char* text = rows + static_cast<size_t>(i) * MAX_PATH;
+        char* text = rows + static_cast<size_t>(i) * kPathBufferSize;
         text[0] = '\0';
         LVITEMA item = {};
         item.mask = LVIF_TEXT;
         item.iItem = i;
         item.iSubItem = 0;
         item.pszText = text;
-        item.cchTextMax = MAX_PATH;
+        item.cchTextMax = kPathBufferSize;
         SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         paths[i] = text;
     }
     SaveIgnoreList(paths, n);
-    LoadIgnoreList(g_app.ignore);
+    LoadIgnoreList(*EditOf(page).ignore);
     free(rows);
     free(paths);
 }

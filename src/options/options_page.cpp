@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "../../res/resource.h"
-#include "../app/app_state.h"
-#include "../app/wipe_controller.h"
+#include "../config/edges.h"
 #include "../config/settings_store.h"
+#include "../wipe/bar_geometry.h"
 #include "options_sheet.h"
 #include "ui_texts.h"
 
@@ -27,33 +27,19 @@ static PageState s_page;
 const int kNumberTextSize = 16;
 const int kEditTextSize = 30;
 
-const int kHalfSmallerSide = -1;  // the range's top is computed from the screen
-
 struct NumberField {
     int Settings::*field;
     int edit;
     int spin;
-    int lo, hi;
 };
 
 // In the order the page fills and reads them.
 static const NumberField kNumberFields[] = {
-    {&Settings::width, IDC_WIDTH_EDIT, IDC_WIDTH_SPIN, 1, 10},
-    {&Settings::alpha, IDC_ALPHA_EDIT, IDC_ALPHA_SPIN, 0, 100},
-    {&Settings::offset, IDC_OFFSET_EDIT, IDC_OFFSET_SPIN, 0, kHalfSmallerSide},
-    {&Settings::openWidth, IDC_OPEN_WIDTH_EDIT, IDC_OPEN_WIDTH_SPIN, 0, 10},
+    {&Settings::width, IDC_WIDTH_EDIT, IDC_WIDTH_SPIN},
+    {&Settings::transparency, IDC_ALPHA_EDIT, IDC_ALPHA_SPIN},
+    {&Settings::offset, IDC_OFFSET_EDIT, IDC_OFFSET_SPIN},
+    {&Settings::openWidth, IDC_OPEN_WIDTH_EDIT, IDC_OPEN_WIDTH_SPIN},
 };
-
-// Each edge's check box, in Edge order.
-static const int kEdgeChecks[EdgeCount] = {IDC_LEFT_CHECK, IDC_RIGHT_CHECK, IDC_TOP_CHECK, IDC_BOTTOM_CHECK};
-
-static int RangeTop(const NumberField& f)
-{
-    if (f.hi != kHalfSmallerSide)
-        return f.hi;
-    const ScreenSize s = g_app.screen;
-    return (s.width < s.height ? s.width : s.height) / 2 - 1;
-}
 
 static void SetNumberText(HWND edit, int value)
 {
@@ -69,15 +55,19 @@ static void ReleaseSwatchBrush()
     s_page.swatchBrush = nullptr;
 }
 
-static BOOL OnInitDialog(HWND page, HWND, LPARAM)
+static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
 {
+    KeepEdit(page, initParam);
+    const OptionsEdit& given = EditOf(page);
+    const Settings& s = *given.settings;
     RememberOpenSheet(GetParent(page));
     for (const NumberField& f : kNumberFields) {
         HWND edit = GetDlgItem(page, f.edit), spin = GetDlgItem(page, f.spin);
-        const int value = g_app.settings.*f.field;
+        const int value = s.*f.field;
         SetNumberText(edit, value);
         SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
-        SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(f.lo), static_cast<LPARAM>(RangeTop(f)));
+        const Range range = OfferedRange(SettingsFieldOf(f.field), *given.screen);
+        SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(range.lo), static_cast<LPARAM>(range.hi));
         // The control keeps the low 16 bits as a signed number and brings it
         // into range. It only rewrites its buddy when the position changes, so
         // write the clamped value back here: the edit must show what OK stores.
@@ -85,9 +75,8 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM)
         SetNumberText(edit, static_cast<int>(SendMessageA(spin, UDM_GETPOS32, 0, 0)));
     }
     for (int e = 0; e < EdgeCount; ++e)
-        if (EdgeEnabled(g_app.settings, static_cast<Edge>(e)))
-            CheckDlgButton(page, kEdgeChecks[e], BST_CHECKED);
-    const Settings& s = g_app.settings;
+        if (EdgeEnabled(s, static_cast<Edge>(e)))
+            CheckDlgButton(page, kEdges[e].checkBoxId, BST_CHECKED);
     ReleaseSwatchBrush();
     s_page.pendingColour = BarColour(s.red, s.green, s.blue);
     return TRUE;
@@ -132,21 +121,22 @@ static HBRUSH OnCtlColorStatic(HWND page, HDC dc, HWND control, int)
 
 static bool AnyEdgeChecked(HWND page)
 {
-    for (int check : kEdgeChecks)
-        if (IsDlgButtonChecked(page, check) == BST_CHECKED)
+    for (const EdgeFacts& edge : kEdges)
+        if (IsDlgButtonChecked(page, edge.checkBoxId) == BST_CHECKED)
             return true;
     return false;
 }
 
 static INT_PTR OnApply(HWND page)
 {
+    OptionsEdit& edit = EditOf(page);
     if (!AnyEdgeChecked(page)) {
-        MessageBoxA(page, UiTextsFor(g_app.language).noEdgeChecked, kMessageCaption, MB_ICONERROR);
+        MessageBoxA(page, UiTextsFor(edit.language).noEdgeChecked, kMessageCaption, MB_ICONERROR);
         // Keep the sheet open on this page: nothing has been saved.
         SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
         return TRUE;
     }
-    Settings& s = g_app.settings;
+    Settings& s = *edit.settings;
     for (const NumberField& f : kNumberFields) {
         char text[kEditTextSize];
         GetDlgItemTextA(page, f.edit, text, sizeof text);
@@ -156,10 +146,10 @@ static INT_PTR OnApply(HWND page)
     s.green = GetGValue(s_page.pendingColour);
     s.blue = GetBValue(s_page.pendingColour);
     for (int e = 0; e < EdgeCount; ++e)
-        s.*kEdgeFlags[e] = IsDlgButtonChecked(page, kEdgeChecks[e]) == BST_CHECKED ? 1 : 0;
+        s.*kEdges[e].flag = IsDlgButtonChecked(page, kEdges[e].checkBoxId) == BST_CHECKED ? 1 : 0;
     SaveSettings(s);
-    ReloadSettings();
-    LayOutBars(ActivateBars);
+    LoadSettings(*edit.screen, s);
+    edit.settingsSaved();
     return FALSE;
 }
 

@@ -4,7 +4,6 @@
 #include <commctrl.h>
 
 #include "../../res/resource.h"
-#include "../app/app_state.h"
 #include "ignore_page.h"
 #include "options_page.h"
 
@@ -14,15 +13,22 @@ static HWND s_openSheet;
 
 void RememberOpenSheet(HWND sheet) { s_openSheet = sheet; }
 
-static HPROPSHEETPAGE CreatePage(WORD englishTemplate, WORD japaneseTemplate, DLGPROC proc)
+void KeepEdit(HWND page, LPARAM initParam)
+{
+    SetWindowLongPtrA(page, DWLP_USER, reinterpret_cast<const PROPSHEETPAGEA*>(initParam)->lParam);
+}
+
+OptionsEdit& EditOf(HWND page) { return *reinterpret_cast<OptionsEdit*>(GetWindowLongPtrA(page, DWLP_USER)); }
+
+static HPROPSHEETPAGE CreatePage(OptionsEdit& edit, WORD englishTemplate, WORD japaneseTemplate, DLGPROC proc)
 {
     PROPSHEETPAGEA page = {};
     page.dwSize = sizeof page;
     page.dwFlags = PSP_DEFAULT;
-    page.hInstance = g_app.instance;
-    page.pszTemplate =
-        MAKEINTRESOURCEA(g_app.language == LanguageJapanese ? japaneseTemplate : englishTemplate);
+    page.hInstance = edit.instance;
+    page.pszTemplate = MAKEINTRESOURCEA(edit.language == LanguageJapanese ? japaneseTemplate : englishTemplate);
     page.pfnDlgProc = proc;
+    page.lParam = reinterpret_cast<LPARAM>(&edit);
     return CreatePropertySheetPageA(&page);
 }
 
@@ -38,24 +44,24 @@ static int CALLBACK CentreSheet(HWND sheet, UINT message, LPARAM)
     return 0;
 }
 
-void ShowOptionsSheet()
+void ShowOptionsSheet(OptionsEdit& edit)
 {
     if (s_openSheet && IsWindow(s_openSheet)) {
         SetForegroundWindow(s_openSheet);
         return;
     }
-    HPROPSHEETPAGE pages[2] = {
-        CreatePage(IDD_OPTIONS_ENGLISH, IDD_OPTIONS_JAPANESE, OptionsPageProc),
-        CreatePage(IDD_IGNORE_ENGLISH, IDD_IGNORE_JAPANESE, IgnorePageProc),
+    HPROPSHEETPAGE pages[] = {
+        CreatePage(edit, IDD_OPTIONS_ENGLISH, IDD_OPTIONS_JAPANESE, OptionsPageProc),
+        CreatePage(edit, IDD_IGNORE_ENGLISH, IDD_IGNORE_JAPANESE, IgnorePageProc),
     };
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;
     header.dwFlags = PSH_USEHICON | PSH_NOAPPLYNOW | PSH_USECALLBACK;
-    header.hwndParent = g_app.mainWindow;
-    header.hInstance = g_app.instance;
-    header.hIcon = LoadIconA(g_app.instance, MAKEINTRESOURCEA(IDI_SASHLET));
+    header.hwndParent = edit.owner;
+    header.hInstance = edit.instance;
+    header.hIcon = LoadIconA(edit.instance, MAKEINTRESOURCEA(IDI_SASHLET));
     header.pszCaption = "Sashlet";
-    header.nPages = 2;
+    header.nPages = sizeof pages / sizeof pages[0];
     header.nStartPage = 0;
     header.phpage = pages;
     header.pfnCallback = CentreSheet;

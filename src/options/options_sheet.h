@@ -1,9 +1,32 @@
+// The options sheet: two pages that edit what they are handed and give the
+// result back through it, so they know nothing of the program around them.
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
 
-// Runs the modal options sheet; returns when the user has closed it.
-void ShowOptionsSheet();
+#include "../common/geometry.h"
+#include "../common/ui_language.h"
+#include "../config/ignore_list.h"
+#include "../config/settings.h"
+
+struct OptionsEdit {
+    HINSTANCE instance;  // holds the pages' templates
+    HWND owner;
+    UiLanguage language;
+    const ScreenSize* screen;  // the primary screen, kept up to date while the sheet runs
+    Settings* settings;  // shown; on OK saved and read back from the file into it
+    IgnoreList* ignore;  // shown; on OK saved and read back from the file into it
+    void (*settingsSaved)();  // after OK has saved the settings and read them back
+};
+
+// Runs the modal options sheet; returns when the user has closed it. While
+// it runs, another call only brings it to the front.
+void ShowOptionsSheet(OptionsEdit& edit);
+
+// A page's WM_INITDIALOG hands it the PROPSHEETPAGE it was made from; the
+// page keeps the edit that carries, and finds it again by this.
+void KeepEdit(HWND page, LPARAM initParam);
+OptionsEdit& EditOf(HWND page);
 
 // The Options page tells the sheet its window once the sheet has made it.
 void RememberOpenSheet(HWND sheet);

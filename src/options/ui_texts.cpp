@@ -4,6 +4,7 @@
 static const char kEnglishFilter[] = "execute file(*.exe)\0*.exe\0All Files(*.*)\0*.*\0";
 static const char kJapaneseFilter[] = "実行ファイル(*.exe)\0*.exe\0All Files(*.*)\0*.*\0";
 
+// In UiLanguage order.
 static const UiTexts kTexts[] = {
     {"Check edges more than one.", "Application path to ignore", "select ignore application", kEnglishFilter,
      "Sashlet is not added to ignore list"},
@@ -11,4 +12,6 @@ static const UiTexts kTexts[] = {
      "Sashlet自身は除外できません。"},
 };
 
-const UiTexts& UiTextsFor(UiLanguage language) { return kTexts[language == LanguageJapanese ? 1 : 0]; }
+static_assert(sizeof kTexts / sizeof kTexts[0] == LanguageCount, "one set of texts per language");
+
+const UiTexts& UiTextsFor(UiLanguage language) { return kTexts[language]; }

@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include "../config/config_path.h"
 #include "system_library.h"
 
 typedef BOOL(WINAPI* QueryFullProcessImageNameAFn)(HANDLE, DWORD, LPSTR, PDWORD);
@@ -39,30 +40,28 @@ static bool HavePsapi(ImageLookups& lookups)
     return lookups.enumModules && lookups.moduleFileName;
 }
 
-static int ModuleListRoute(ImageLookups& lookups, DWORD processId, char* path)
+static bool ModuleListRoute(ImageLookups& lookups, DWORD processId, char* path)
 {
     if (!HavePsapi(lookups))
-        return 0;
+        return false;
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
     if (!process)
-        return 0;
+        return false;
     // Room for one handle: the first is the executable's, and a process with
     // more modules is no failure.
     HMODULE module;
     DWORD needed;
-    const int result = lookups.enumModules(process, &module, sizeof module, &needed) &&
-                               lookups.moduleFileName(process, module, path, MAX_PATH) != 0
-                           ? 1
-                           : 0;
+    const bool result = lookups.enumModules(process, &module, sizeof module, &needed) &&
+                        lookups.moduleFileName(process, module, path, kPathBufferSize) != 0;
     CloseHandle(process);
     return result;
 }
 
-int ImagePathFromModuleList(DWORD processId, char* path)
+bool ImagePathFromModuleList(DWORD processId, char* path)
 {
     ImageLookups lookups;
     BeginImageLookups(lookups);
-    const int result = ModuleListRoute(lookups, processId, path);
+    const bool result = ModuleListRoute(lookups, processId, path);
     EndImageLookups(lookups);
     return result;
 }
@@ -70,57 +69,56 @@ int ImagePathFromModuleList(DWORD processId, char* path)
 // A 32-bit process cannot list a 64-bit process's modules, and elevated
 // processes refuse PROCESS_QUERY_INFORMATION; this asks only for the least
 // access (Vista and later), so the lookup still works for them.
-int ImagePathFromImageQuery(DWORD processId, char* path)
+bool ImagePathFromImageQuery(DWORD processId, char* path)
 {
     QueryFullProcessImageNameAFn query =
         Lookup<QueryFullProcessImageNameAFn>(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA");
     if (!query)
-        return 0;
-    const DWORD kProcessQueryLimitedInformation = 0x1000;
-    HANDLE process = OpenProcess(kProcessQueryLimitedInformation, FALSE, processId);
+        return false;
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
     if (!process)
-        return 0;
-    DWORD size = MAX_PATH;
-    const int result = query(process, 0, path, &size) ? 1 : 0;
+        return false;
+    DWORD size = kPathBufferSize;
+    const bool found = query(process, 0, path, &size) != FALSE;
     CloseHandle(process);
-    return result;
+    return found;
 }
 
-int ImagePathFromProcessSnapshot(DWORD processId, char* path)
+bool ImagePathFromProcessSnapshot(DWORD processId, char* path)
 {
     CreateToolhelp32SnapshotFn createSnapshot =
         Lookup<CreateToolhelp32SnapshotFn>(GetModuleHandleA("kernel32.dll"), "CreateToolhelp32Snapshot");
     Process32Fn first = Lookup<Process32Fn>(GetModuleHandleA("kernel32.dll"), "Process32First");
     Process32Fn next = Lookup<Process32Fn>(GetModuleHandleA("kernel32.dll"), "Process32Next");
     if (!createSnapshot || !first || !next)
-        return 0;
+        return false;
     HANDLE snapshot = createSnapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
-        return 0;
+        return false;
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    int result = 0;
+    bool found = false;
     for (BOOL more = first(snapshot, &entry); more; more = next(snapshot, &entry)) {
         if (entry.th32ProcessID == processId) {
-            lstrcpynA(path, entry.szExeFile, MAX_PATH);
-            result = 1;
+            lstrcpynA(path, entry.szExeFile, kPathBufferSize);
+            found = true;
             break;
         }
     }
     CloseHandle(snapshot);
-    return result;
+    return found;
 }
 
-int LookUpImagePath(ImageLookups& lookups, DWORD processId, char* path)
+bool LookUpImagePath(ImageLookups& lookups, DWORD processId, char* path)
 {
     if (processId == 0)
-        return 0;
+        return false;
     ++s_lookupCount;
     if (lookups.platform == 0) {
         OSVERSIONINFOA version = {};
         version.dwOSVersionInfoSize = sizeof version;
         if (!GetVersionExA(&version))
-            return 0;
+            return false;
         lookups.platform = version.dwPlatformId;
     }
     switch (lookups.platform) {
@@ -129,16 +127,16 @@ int LookUpImagePath(ImageLookups& lookups, DWORD processId, char* path)
     case VER_PLATFORM_WIN32_WINDOWS:
         return ImagePathFromProcessSnapshot(processId, path);
     }
-    return 0;
+    return false;
 }
 
-int GetWindowProcessImagePath(HWND window, char* path)
+bool GetWindowProcessImagePath(HWND window, char* path)
 {
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     ImageLookups lookups;
     BeginImageLookups(lookups);
-    const int result = LookUpImagePath(lookups, processId, path);
+    const bool result = LookUpImagePath(lookups, processId, path);
     EndImageLookups(lookups);
     return result;
 }

@@ -17,18 +17,18 @@ struct ImageLookups {
 void BeginImageLookups(ImageLookups& lookups);
 void EndImageLookups(ImageLookups& lookups);
 
-// Full path of the executable of process `processId`, into a 260-byte buffer.
-// 1 on success, 0 on failure (the buffer is then undefined).
-int LookUpImagePath(ImageLookups& lookups, DWORD processId, char* path);
+// Full path of the executable of process `processId`, into a buffer of
+// kPathBufferSize bytes. False on failure, and the buffer is then undefined.
+bool LookUpImagePath(ImageLookups& lookups, DWORD processId, char* path);
 
 // The same for the process that owns `window`, as a run of one lookup.
-int GetWindowProcessImagePath(HWND window, char* path);
+bool GetWindowProcessImagePath(HWND window, char* path);
 
 // How many executable lookups have been made since the program started; tests
 // count them to see that a wipe asks about each process once.
 unsigned long ImagePathLookupCount();
 
 // The separate routes, for tests that must exercise each one.
-int ImagePathFromModuleList(DWORD processId, char* path);
-int ImagePathFromImageQuery(DWORD processId, char* path);
-int ImagePathFromProcessSnapshot(DWORD processId, char* path);
+bool ImagePathFromModuleList(DWORD processId, char* path);
+bool ImagePathFromImageQuery(DWORD processId, char* path);
+bool ImagePathFromProcessSnapshot(DWORD processId, char* path);

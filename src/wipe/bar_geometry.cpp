@@ -58,12 +58,12 @@ Rect ConstrainedDragRect(Edge edge, const Rect& proposed, ScreenSize screen, int
     return r;
 }
 
-uint8_t BarOpacity(int alpha)
+uint8_t BarOpacity(int transparency)
 {
     // 0 would make the bar vanish and stop taking clicks; the nearly invisible 1 keeps it usable.
-    if (alpha == 100)
+    if (transparency == 100)
         return 1;
-    return static_cast<uint8_t>((100 - alpha) * 255 / 100);
+    return static_cast<uint8_t>((100 - transparency) * 255 / 100);
 }
 
 uint32_t BarColour(int red, int green, int blue)

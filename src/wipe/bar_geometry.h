@@ -22,7 +22,7 @@ int BarInnerSide(Edge edge, const Rect& barRect);
 Rect ConstrainedDragRect(Edge edge, const Rect& proposed, ScreenSize screen, int margin);
 
 // Layered-window opacity for a transparency percentage (0 opaque).
-uint8_t BarOpacity(int alphaPercent);
+uint8_t BarOpacity(int transparencyPercent);
 
 // 0x00BBGGRR from the low 8 bits of each component.
 uint32_t BarColour(int red, int green, int blue);

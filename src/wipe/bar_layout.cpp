@@ -1,6 +1,6 @@
 #include "bar_layout.h"
 
-bool BarEdge(const HWND* bars, HWND window, Edge* edge)
+bool FindBarEdge(const HWND* bars, HWND window, Edge* edge)
 {
     for (int e = 0; e < EdgeCount; ++e) {
         if (bars[e] == window) {
@@ -44,7 +44,7 @@ void ApplyBarLayout(const HWND* bars, const Settings& s, ScreenSize screen, HBRU
                      SWP_SHOWWINDOW | (activation == KeepForeground ? SWP_NOACTIVATE : 0));
     }
 
-    const BYTE opacity = BarOpacity(s.alpha);
+    const BYTE opacity = BarOpacity(s.transparency);
     for (int e = 0; e < EdgeCount; ++e) {
         HWND bar = bars[e];
         SetWindowLongA(bar, GWL_EXSTYLE, GetWindowLongA(bar, GWL_EXSTYLE) | WS_EX_LAYERED);

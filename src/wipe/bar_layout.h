@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "../config/settings.h"
+#include "../config/edges.h"
 #include "bar_geometry.h"
 
 // Shows the bars of the enabled edges and hides the others.
@@ -25,7 +25,7 @@ void MoveBarsHome(const HWND* bars, const Settings& settings, ScreenSize screen)
 void ConstrainBarDrag(Edge edge, RECT* proposed, const Settings& settings, ScreenSize screen);
 
 // The edge a bar window stands on; false for any other window.
-bool BarEdge(const HWND* bars, HWND window, Edge* edge);
+bool FindBarEdge(const HWND* bars, HWND window, Edge* edge);
 
 // The primary screen's size as the system reports it now.
 ScreenSize PrimaryScreenSize();

@@ -1,6 +1,6 @@
 #include "wipe_engine.h"
 
-#include "../config/ignore_list_store.h"
+#include "../processes/ignore_query.h"
 #include "bar_layout.h"
 #include "window_facts.h"
 
@@ -38,7 +38,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
     MovedWindowTable& moved = request.moved;
     Edge barEdge;
-    if (!window || MovedWindowTableFull(moved) || BarEdge(request.bars, window, &barEdge) ||
+    if (!window || MovedWindowTableFull(moved) || FindBarEdge(request.bars, window, &barEdge) ||
         window == request.desktop || IsShellsOwnWindow(request.shell, window))
         return TRUE;
     RECT rc;

@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "../config/ignore_list.h"
 #include "../common/geometry.h"
+#include "../config/ignore_list.h"
 #include "moved_windows.h"
 
 // Slides every eligible window that reaches past `line` from `edge` onto it,

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Checks the shipped Sashlet.exe: a 32-bit Windows GUI program that imports
-only Windows system DLLs (no MinGW runtime), is small, and carries version 1.5.0.0."""
+only Windows system DLLs (no MinGW runtime), is small, and carries the
+project's version (the second argument) in its version block and about texts."""
 import struct
 import sys
 import unittest
 
-EXE = sys.argv.pop(1) if len(sys.argv) > 1 else 'Sashlet.exe'
+EXE = sys.argv.pop(1)
+VERSION = sys.argv.pop(1)
 
 SYSTEM_DLLS = {'kernel32.dll', 'user32.dll', 'gdi32.dll', 'comctl32.dll', 'comdlg32.dll', 'shlwapi.dll',
                'msvcrt.dll', 'advapi32.dll', 'shell32.dll'}
@@ -77,7 +79,9 @@ class ExecutableTest(unittest.TestCase):
         sig = self.data.find(struct.pack('<I', 0xFEEF04BD))
         self.assertGreater(sig, 0)
         ms, ls = struct.unpack_from('<II', self.data, sig + 8)
-        self.assertEqual((ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF), (1, 5, 0, 0))
+        self.assertEqual((ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF), tuple(int(n) for n in VERSION.split('.')))
+        for about in ('Version ' + VERSION, 'Ver. ' + VERSION):
+            self.assertIn(about.encode('utf-16-le'), self.data)
         self.assertIn(b'Microsoft.Windows.Common-Controls', self.data)
         self.assertIn(b'level="asInvoker"', self.data)
         # System DPI aware: real pixels on scaled displays.

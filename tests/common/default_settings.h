@@ -12,7 +12,7 @@ inline void CheckDefaultSettings(const Settings& s)
     CHECK(s.top == 0);
     CHECK(s.bottom == 0);
     CHECK(s.width == 2);
-    CHECK(s.alpha == 0);
+    CHECK(s.transparency == 0);
     CHECK(s.red == 255);
     CHECK(s.green == 255);
     CHECK(s.blue == 0);

@@ -6,6 +6,7 @@ by PID, or through that prefix's own wineserver.
 """
 import contextlib
 import os
+import re
 import select
 import shutil
 import subprocess
@@ -23,8 +24,15 @@ SCREEN = (1024, 768)
 ICON_CELL = 75      # the desktop's icon spacing, and the stand-in desktop's grid
 ICON_ROWS = 6       # the stand-in desktop's icons fill two columns of six
 DESKTOP_COLOUR = (22, 92, 148)
-BAR_TITLES = ('SashletLeft', 'SashletRight', 'SashletTop', 'SashletBottom')
+EDGES = ('Left', 'Right', 'Top', 'Bottom')
+BAR_TITLES = tuple('Sashlet' + edge for edge in EDGES)
 WINE_SH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wine.sh')
+
+
+def resource_id(name):
+    """A control or command identifier, as the program's resource header defines it."""
+    with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'res', 'resource.h')) as f:
+        return int(re.search(r'^#define %s\s+(\d+)' % name, f.read(), re.M).group(1))
 
 
 def wait_until(condition, timeout=10.0, interval=0.05, message='condition'):

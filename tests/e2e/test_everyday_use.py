@@ -6,11 +6,10 @@ import time
 import unittest
 
 from harness import SCREEN, SessionTest, Window, wait_until
-from test_options import OK, OptionsSession
+from test_options import OK, RIGHT_CHECK, OptionsSession
 
 W, H = SCREEN
 D = 150  # twice the default horizontal icon spacing of 75
-RIGHT_CHECK = 1008
 SW_SHOWMAXIMIZED, SW_MINIMIZE, SW_RESTORE = 3, 6, 9
 
 

@@ -2,11 +2,11 @@
 import os
 import unittest
 
-from harness import TESTWIN, SessionTest, wait_until, windows_path
+from harness import TESTWIN, SessionTest, resource_id, wait_until, windows_path
 
 OK, CANCEL = 1, 2
-WIDTH_EDIT, LEFT_CHECK = 1005, 1006
-IGNORE_LIST, IGNORE_ADD = 1016, 1018
+WIDTH_EDIT, LEFT_CHECK, RIGHT_CHECK = (resource_id(n) for n in ('IDC_WIDTH_EDIT', 'IDC_LEFT_CHECK', 'IDC_RIGHT_CHECK'))
+IGNORE_LIST, IGNORE_ADD = resource_id('IDC_IGNORE_LIST'), resource_id('IDC_IGNORE_ADD')
 
 
 class Control:
@@ -132,7 +132,7 @@ class OptionsPageTest(OptionsSession):
         self.open_options()
         self.click(WIDTH_EDIT)
         self.s.keys('Up', 'Up')
-        self.click(1008)  # Right
+        self.click(RIGHT_CHECK)
         self.s.keys('Escape')
         wait_until(self.sheet_closed, 10, message='the sheet to close')
         self.assertEqual(self.s.read('Sashlet.ini'), b'[Sashlet]\r\nWidth=4\r\n')

@@ -17,7 +17,7 @@ import sys
 import time
 import unittest
 
-from harness import SCREEN, wait_until, windows_path
+from harness import EDGES, SCREEN, resource_id, wait_until, windows_path
 from test_options import OK, OptionsSession
 
 W, H = SCREEN
@@ -26,8 +26,7 @@ MAX_DRAG = 250      # bars are dragged at most this far in, clear of the two win
 OTHER = (300, 300, 150, 100)   # clicked to end a wipe
 SOURCE = (560, 300, 150, 100)  # where a held button starts, as on a file
 CENTRE = (280, 280, 730, 420)  # no random window covers these two
-EDGES = ('Left', 'Right', 'Top', 'Bottom')
-EDGE_CHECKS = {'Left': 1006, 'Right': 1008, 'Top': 1009, 'Bottom': 1010}
+EDGE_CHECKS = {edge: resource_id('IDC_%s_CHECK' % edge.upper()) for edge in EDGES}
 ALL_EDGES_INI = '[Sashlet]\r\nLeft=1\r\nRight=1\r\nTop=1\r\nBottom=1\r\n'
 SW_SHOWMAXIMIZED, SW_MINIMIZE = 3, 6
 

@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ProfileStore ps{&store, ReadInt, ReadString, Write};
     Settings s{};
     ReadSettings(ps, screen, s);
-    if (s.width < 1 || s.width > 10 || s.alpha < 0 || s.alpha > 100 || s.offset < 0 ||
+    if (s.width < 1 || s.width > 10 || s.transparency < 0 || s.transparency > 100 || s.offset < 0 ||
         s.offset > screen.width / 2 || s.offset > screen.height / 2)
         abort();
     Store saved;

@@ -56,12 +56,12 @@ TEST_CASE("no file gives the defaults, with an opaque yellow left bar")
         return a;
     }();
     CHECK(absent.left == 1);
-    CHECK(absent.alpha == 0);
+    CHECK(absent.transparency == 0);
     CHECK(absent.width == 2);
     CHECK(absent.red == 255);
 }
 
-TEST_CASE("width, alpha and offset follow their load rules")
+TEST_CASE("width, transparency and offset follow their load rules")
 {
     struct Row { const char* key; const char* text; int Settings::*field; int expected; };
     const Row rows[] = {
@@ -69,10 +69,10 @@ TEST_CASE("width, alpha and offset follow their load rules")
         {"Width", "25", &Settings::width, 10},
         {"Width", "-3", &Settings::width, 1},
         {"Width", "7", &Settings::width, 7},
-        {"Alpha", "100", &Settings::alpha, 100},
-        {"Alpha", "101", &Settings::alpha, 0},
-        {"Alpha", "-1", &Settings::alpha, 0},
-        {"Alpha", "50", &Settings::alpha, 50},
+        {"Alpha", "100", &Settings::transparency, 100},
+        {"Alpha", "101", &Settings::transparency, 0},
+        {"Alpha", "-1", &Settings::transparency, 0},
+        {"Alpha", "50", &Settings::transparency, 50},
         {"Offset", "-5", &Settings::offset, 0},
         {"Offset", "384", &Settings::offset, 384},
         {"Offset", "385", &Settings::offset, 0},
@@ -98,7 +98,7 @@ TEST_CASE("a negative offset leaves the transparency as read")
     ini.values["Alpha"] = "30";
     const Settings s = Load(ini);
     CHECK(s.offset == 0);
-    CHECK(s.alpha == 30);
+    CHECK(s.transparency == 30);
 }
 
 TEST_CASE("the corner margin may not pass half of either screen side")
@@ -178,7 +178,7 @@ TEST_CASE("saving writes the nine keys in order without applying rules")
     s.top = -1;
     s.bottom = 1;
     s.width = 25;
-    s.alpha = 255;
+    s.transparency = 255;
     s.offset = -7;
     s.openWidth = 50;
     s.red = 300;
@@ -195,7 +195,7 @@ TEST_CASE("saving writes the nine keys in order without applying rules")
     const Settings back = Load(ini);
     CHECK(back.left == 5);
     CHECK(back.width == 10);
-    CHECK(back.alpha == 0);
+    CHECK(back.transparency == 0);
     CHECK(back.offset == 0);
     CHECK(back.openWidth == 50);
     CHECK(back.red == 300);

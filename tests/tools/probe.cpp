@@ -34,6 +34,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "resource.h"
+
 static void PrintWindow(HWND w)
 {
     char title[256] = "";
@@ -154,7 +156,7 @@ static int SoakOptions(int n)
         return 1;
     int failures = 0;
     for (int i = 0; i < n; ++i) {
-        PostMessageA(bar, WM_COMMAND, 40001, 0);
+        PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
         bool ok = WaitFor(SheetOpen, nullptr);
         PostMessageA(FindDialogWindow(false), WM_COMMAND, IDOK, 0);
         ok = WaitFor(SheetClosed, nullptr) && ok;

@@ -51,7 +51,7 @@ struct Lock {
 
 bool WithinRules(const Settings& s)
 {
-    return s.width >= 1 && s.width <= 10 && s.alpha >= 0 && s.alpha <= 100 && s.offset >= 0 && s.offset <= 384;
+    return s.width >= 1 && s.width <= 10 && s.transparency >= 0 && s.transparency <= 100 && s.offset >= 0 && s.offset <= 384;
 }
 
 std::string Garbage(size_t n, unsigned seed)

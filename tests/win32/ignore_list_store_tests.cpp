@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "config/ignore_list_store.h"
+#include "processes/ignore_query.h"
 #include "test_files.h"
 #include "test_windows.h"
 

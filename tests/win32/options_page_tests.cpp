@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "config/ignore_list_store.h"
 #include "options/ignore_page.h"
 #include "options/options_page.h"
+#include "options/options_sheet.h"
 #include "resource.h"
 #include "test_files.h"
 
@@ -49,20 +49,24 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD)
     PostMessageA(box, WM_COMMAND, IDOK, 0);
 }
 
+int g_savedCount;
+
+void CountSave() { ++g_savedCount; }
+
 struct PageFixture {
     HWND parent = nullptr;
     HWND page = nullptr;
+    ScreenSize screen = {1024, 768};
+    Settings settings = {1, 0, 0, 0, 2, 0, 255, 255, 0, 0, 2};
+    IgnoreList ignore = {};
+    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, CountSave};
+    PROPSHEETPAGEA sheetPage = {};
 
     PageFixture()
     {
         RemoveFile(kIni);
         RemoveFile(kList);
-        g_app.instance = GetModuleHandleA(nullptr);
-        g_app.screen = ScreenSize{1024, 768};
-        g_app.language = LanguageEnglish;
-        for (HWND& bar : g_app.bars)
-            bar = nullptr;
-        g_app.settings = Settings{1, 0, 0, 0, 2, 0, 255, 255, 0, 0, 2};
+        g_savedCount = 0;
         g_boxText.clear();
         g_boxCount = 0;
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
@@ -75,14 +79,17 @@ struct PageFixture {
         if (page)
             DestroyWindow(page);
         DestroyWindow(parent);
-        ClearIgnoreList(g_app.ignore);
+        ClearIgnoreList(ignore);
         RemoveFile(kIni);
         RemoveFile(kList);
     }
 
     void Open(int templateId, DLGPROC proc)
     {
-        page = CreateDialogParamA(g_app.instance, MAKEINTRESOURCEA(templateId), parent, proc, 0);
+        sheetPage.dwSize = sizeof sheetPage;
+        sheetPage.lParam = reinterpret_cast<LPARAM>(&edit);
+        page = CreateDialogParamA(edit.instance, MAKEINTRESOURCEA(templateId), parent, proc,
+                                  reinterpret_cast<LPARAM>(&sheetPage));
         REQUIRE(page != nullptr);
     }
 
@@ -127,7 +134,7 @@ struct PageFixture {
 
 TEST_CASE_FIXTURE(PageFixture, "the Options page shows stored values brought into the controls' ranges")
 {
-    g_app.settings = Settings{5, 0, 1, 0, 3, 40, 300, -1, 0, 384, 50};
+    settings = Settings{5, 0, 1, 0, 3, 40, 300, -1, 0, 384, 50};
     Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
     CHECK(Text(IDC_WIDTH_EDIT) == "3");
     CHECK(Text(IDC_ALPHA_EDIT) == "40");
@@ -146,15 +153,16 @@ TEST_CASE_FIXTURE(PageFixture, "the Options page shows stored values brought int
         CAPTURE(line);
         CHECK(ini.find(line) != std::string::npos);
     }
-    // What was written went back through the load rules.
-    CHECK(g_app.settings.offset == 383);
-    CHECK(g_app.settings.red == 44);
+    // What was written went back through the load rules, and the caller heard of it.
+    CHECK(settings.offset == 383);
+    CHECK(settings.red == 44);
+    CHECK(g_savedCount == 1);
 }
 
 TEST_CASE_FIXTURE(PageFixture, "a negative value read from the file shows, and is stored, clamped")
 {
-    g_app.settings.openWidth = -1;
-    g_app.settings.width = 1;
+    settings.openWidth = -1;
+    settings.width = 1;
     Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
     CHECK(Text(IDC_OPEN_WIDTH_EDIT) == "0");
     CHECK(Apply() == 0);
@@ -167,18 +175,19 @@ TEST_CASE_FIXTURE(PageFixture, "OK with no edge checked is refused with a messag
     Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
     CheckDlgButton(page, IDC_LEFT_CHECK, BST_UNCHECKED);
     SendDlgItemMessageA(page, IDC_WIDTH_SPIN, UDM_SETPOS32, 0, 9);
-    const Settings before = g_app.settings;
+    const Settings before = settings;
     CHECK(Apply() == PSNRET_INVALID_NOCHANGEPAGE);
     CHECK(g_boxCount == 1);
     CHECK(g_boxText == "Sashlet|Check edges more than one.");
     CHECK(Ini() == "[Sashlet]\r\nWidth=4\r\n");
-    CHECK(g_app.settings.width == before.width);
-    CHECK(g_app.settings.left == before.left);
+    CHECK(settings.width == before.width);
+    CHECK(settings.left == before.left);
+    CHECK(g_savedCount == 0);
 }
 
 TEST_CASE_FIXTURE(PageFixture, "the Japanese page refuses in Japanese")
 {
-    g_app.language = LanguageJapanese;
+    edit.language = LanguageJapanese;
     Open(IDD_OPTIONS_JAPANESE, OptionsPageProc);
     CheckDlgButton(page, IDC_LEFT_CHECK, BST_UNCHECKED);
     CHECK(Apply() == PSNRET_INVALID_NOCHANGEPAGE);
@@ -189,7 +198,7 @@ TEST_CASE_FIXTURE(PageFixture, "the Japanese page refuses in Japanese")
 TEST_CASE_FIXTURE(PageFixture, "the Ignore page lists, deletes and writes its rows")
 {
     WriteFileBytes(kList, "C:\\a.exe\r\n\r\nC:\\b.exe\r\nC:\\c.exe\r\n");
-    LoadIgnoreList(g_app.ignore);
+    LoadIgnoreList(ignore);
     Open(IDD_IGNORE_ENGLISH, IgnorePageProc);
     HWND list = GetDlgItem(page, IDC_IGNORE_LIST);
     REQUIRE(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 4);
@@ -210,6 +219,6 @@ TEST_CASE_FIXTURE(PageFixture, "the Ignore page lists, deletes and writes its ro
     std::string bytes;
     REQUIRE(ReadFileBytes(kList, bytes));
     CHECK(bytes == "C:\\a.exe\r\nC:\\b.exe\r\nC:\\c.exe\r\n");
-    REQUIRE(g_app.ignore.count == 3);
-    CHECK(std::string(g_app.ignore.entries[1]) == "C:\\b.exe");
+    REQUIRE(ignore.count == 3);
+    CHECK(std::string(ignore.entries[1]) == "C:\\b.exe");
 }

@@ -31,19 +31,19 @@ TEST_CASE("the executable of another process's window, by every route")
     char path[MAX_PATH];
 
     if (IsNtFamily()) {
-        REQUIRE(GetWindowProcessImagePath(w, path) == 1);
+        REQUIRE(GetWindowProcessImagePath(w, path));
         CHECK(std::string(path) == TestWinPath());
         char other[MAX_PATH];
-        REQUIRE(ImagePathFromModuleList(pid, other) == 1);
+        REQUIRE(ImagePathFromModuleList(pid, other));
         CHECK(std::string(other) == TestWinPath());
         // The route taken when the module list is refused (64-bit or elevated processes).
-        REQUIRE(ImagePathFromImageQuery(pid, other) == 1);
+        REQUIRE(ImagePathFromImageQuery(pid, other));
         CHECK(std::string(other) == TestWinPath());
     } else {
-        REQUIRE(GetWindowProcessImagePath(w, path) == 1);
+        REQUIRE(GetWindowProcessImagePath(w, path));
         CHECK(EndOf(path) == "testwin.exe");
     }
-    REQUIRE(ImagePathFromProcessSnapshot(pid, path) == 1);
+    REQUIRE(ImagePathFromProcessSnapshot(pid, path));
     CHECK(EndOf(path) == "testwin.exe");
 }
 
@@ -52,7 +52,7 @@ TEST_CASE("this program's own window is looked up like any other")
     HWND own = CreateWindowExA(0, "STATIC", "own", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     REQUIRE(own);
     char path[MAX_PATH];
-    REQUIRE(GetWindowProcessImagePath(own, path) == 1);
+    REQUIRE(GetWindowProcessImagePath(own, path));
     if (IsNtFamily())
         CHECK(std::string(path) == BesideExe("sashlet_win32_tests.exe"));
     else
@@ -67,11 +67,11 @@ TEST_CASE("a window that no longer exists has no executable")
     HWND w = Find("gone");
     windows.Stop();
     char path[MAX_PATH];
-    CHECK(GetWindowProcessImagePath(w, path) == 0);
-    CHECK(GetWindowProcessImagePath(nullptr, path) == 0);
-    CHECK(ImagePathFromProcessSnapshot(0x7FFFFFF0, path) == 0);
-    CHECK(ImagePathFromModuleList(0x7FFFFFF0, path) == 0);
-    CHECK(ImagePathFromImageQuery(0x7FFFFFF0, path) == 0);
+    CHECK_FALSE(GetWindowProcessImagePath(w, path));
+    CHECK_FALSE(GetWindowProcessImagePath(nullptr, path));
+    CHECK_FALSE(ImagePathFromProcessSnapshot(0x7FFFFFF0, path));
+    CHECK_FALSE(ImagePathFromModuleList(0x7FFFFFF0, path));
+    CHECK_FALSE(ImagePathFromImageQuery(0x7FFFFFF0, path));
 }
 
 TEST_CASE("the platform family decides the route" * doctest::test_suite("platform"))

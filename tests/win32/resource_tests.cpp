@@ -9,6 +9,7 @@
 #include "app/wipe_controller.h"
 #include "app/bar_window.h"
 #include "options/options_page.h"
+#include "options/options_sheet.h"
 #include "resource.h"
 
 namespace {
@@ -20,7 +21,7 @@ struct Bars {
         g_app.mainWindow = nullptr;
         WNDCLASSA wc = {};
         wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = BarWindowProc;
+        wc.lpfnWndProc = SashletWindowProc;
         wc.hInstance = g_app.instance;
         wc.lpszClassName = "SashletResourceTestBar";
         RegisterClassA(&wc);
@@ -70,16 +71,20 @@ TEST_CASE("the direction cursors are loaded once")
 
 TEST_CASE("the swatch brush goes with the page")
 {
-    g_app.instance = GetModuleHandleA(nullptr);
-    g_app.screen = ScreenSize{1024, 768};
-    g_app.language = LanguageEnglish;
-    g_app.settings = Settings{1, 0, 0, 0, 2, 0, 10, 20, 30, 0, 2};
+    ScreenSize screen = {1024, 768};
+    Settings settings = {1, 0, 0, 0, 2, 0, 10, 20, 30, 0, 2};
+    IgnoreList ignore = {};
+    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, nullptr};
+    PROPSHEETPAGEA sheetPage = {};
+    sheetPage.dwSize = sizeof sheetPage;
+    sheetPage.lParam = reinterpret_cast<LPARAM>(&edit);
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
     HWND parent = CreateWindowExA(0, "STATIC", "sheet", WS_POPUP | WS_VISIBLE, 0, 0, 600, 400, nullptr, nullptr,
                                   nullptr, nullptr);
     for (int i = 0; i < 200; ++i) {
-        HWND page = CreateDialogParamA(g_app.instance, MAKEINTRESOURCEA(IDD_OPTIONS_ENGLISH), parent, OptionsPageProc, 0);
+        HWND page = CreateDialogParamA(edit.instance, MAKEINTRESOURCEA(IDD_OPTIONS_ENGLISH), parent, OptionsPageProc,
+                                       reinterpret_cast<LPARAM>(&sheetPage));
         REQUIRE(page);
         ShowWindow(page, SW_SHOW);
         UpdateWindow(page);

@@ -43,7 +43,7 @@ TEST_CASE("values out of range are brought back by the load rules")
     CHECK(s.left == 5);
     CHECK(s.right == 1);
     CHECK(s.width == 10);
-    CHECK(s.alpha == 0);
+    CHECK(s.transparency == 0);
     CHECK(s.offset == 0);
     CHECK(s.openWidth == 50);
     CHECK(s.red == 300);
@@ -52,7 +52,7 @@ TEST_CASE("values out of range are brought back by the load rules")
 
     const Settings t = LoadFrom("[Sashlet]\nWidth=-3\nAlpha=100\nOffset=384\nColor=0,128\n");
     CHECK(t.width == 1);
-    CHECK(t.alpha == 100);
+    CHECK(t.transparency == 100);
     CHECK(t.offset == 384);
     CHECK(t.red == 0);
     CHECK(t.green == 128);
@@ -100,7 +100,7 @@ TEST_CASE("saving into a new file lists the nine keys in order and reads back")
     CHECK(s.left == 1);
     CHECK(s.top == 1);
     CHECK(s.width == 5);
-    CHECK(s.alpha == 50);
+    CHECK(s.transparency == 50);
     CHECK(s.offset == 100);
     CHECK(s.openWidth == 3);
     CHECK(s.blue == 255);

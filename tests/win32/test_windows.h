@@ -56,9 +56,11 @@ struct TestWindows {
         return false;
     }
 
-    // Moves of another thread's windows are posted to it; a message sent now
-    // is answered only after those, so on return they have all been applied.
-    // False when the process does not answer in time.
+    // An asynchronous move of another thread's window reaches that thread as
+    // a notify message, which is taken in turn with sent messages and before
+    // any posted one: WM_NULL sent now is answered after every move queued
+    // before it, so on return they have all been applied. False when the
+    // process does not answer in time.
     bool Settle(UINT timeout = 5000) const
     {
         ProcessWindowSearch search = {process.dwProcessId, nullptr};

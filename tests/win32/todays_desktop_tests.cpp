@@ -18,7 +18,7 @@ struct ShownLeftBar {
         ResetWipeState();
         g_app.instance = GetModuleHandleA(nullptr);
         WNDCLASSA wc = {};
-        wc.lpfnWndProc = BarWindowProc;
+        wc.lpfnWndProc = SashletWindowProc;
         wc.hInstance = g_app.instance;
         wc.lpszClassName = "SashletTodaysDesktopBar";
         RegisterClassA(&wc);
@@ -86,7 +86,7 @@ TEST_CASE_FIXTURE(ShownLeftBar, "the desktop's icon window and the taskbars are 
                               "other:500,300,100,100",
                           "other"));
     REQUIRE(GetShellWindow() == Find("icons"));
-    WipeFromEdge(g_app.bars[EdgeLeft], 150);
+    WipeEdgeBy(g_app.bars[EdgeLeft], 150);
     REQUIRE(windows.Settle());
     CHECK(IsAt("a", 150, 100));
     CHECK(IsAt("icons", 0, 0));
