@@ -186,8 +186,12 @@ class Session:
         p = self.wine(exe)
         self.sashlet = p
         if wait_for_bars:
-            wait_until(lambda: p.poll() is None and any(w.visible for w in self.bars()), 30,
-                       message='a visible bar')
+            # The bars are shown before they are given their thickness: wait
+            # until every shown bar has one, or a click may pass through it.
+            def laid_out():
+                shown = [w for w in self.bars() if w.visible]
+                return p.poll() is None and shown and all(min(w.size) > 0 for w in shown)
+            wait_until(laid_out, 30, message='the bars laid out')
         return p
 
     def start_windows(self, *layouts, exe=None):
