@@ -25,14 +25,20 @@ label "$work/before.png" Before
 label "$work/after.png" After
 convert "$work/before.png" "$work/after.png" -background white -splice 8x0 +append -chop 8x0 \
   -colors 128 -strip "PNG8:$out/wipe-before-after.png"
-indexed "$(pick 'PicturesTest-*-drag-file.png')" 600x600+0+0 60% "$out/drag-file.png"
-indexed "$(pick 'PicturesTest-*-bar-drag.png')" 720x600+0+0 60% "$out/bar-drag.png"
+indexed "$(pick 'PicturesTest-*-drag-file-to-bar.png')" 600x640+0+0 60% "$work/to-bar.png"
+indexed "$(pick 'PicturesTest-*-drag-file.png')" 600x640+0+0 60% "$work/wiped.png"
+label "$work/to-bar.png" "File held at the bar"
+label "$work/wiped.png" "Edge wiped"
+convert "$work/to-bar.png" "$work/wiped.png" -background white -splice 8x0 +append -chop 8x0 \
+  -colors 128 -strip "PNG8:$out/drag-file.png"
+# Wide enough for the whole "To do" window, and tall enough for the pointer.
+indexed "$(pick 'PicturesTest-*-bar-drag.png')" 920x768+0+0 50% "$out/bar-drag.png"
 indexed "$(pick 'PicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-en.png"
 indexed "$(pick 'JapanesePicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-ja.png"
-indexed "$(pick '*four-edges.png')" 1024x768+0+0 50% "$out/bars.png"
-# The options sheet opens centred on the 1024x768 screen.
-sheet=404x364+310+210
-indexed "$(pick 'PagesLookTest-*-options-page.png')" $sheet 100% "$out/options-en.png"
-indexed "$(pick 'PagesLookTest-*-ignore-page.png')" $sheet 100% "$out/ignore-en.png"
-indexed "$(pick 'JapanesePagesLookTest-*-options-page.png')" $sheet 100% "$out/options-ja.png"
-indexed "$(pick 'JapanesePagesLookTest-*-ignore-page.png')" $sheet 100% "$out/ignore-ja.png"
+indexed "$(pick 'PicturesTest-*-bars.png')" 1024x768+0+0 50% "$out/bars.png"
+# The test keeps the options sheet whole, title bar and frame included.
+whole=100%x100%+0+0
+indexed "$(pick 'PagesLookTest-*-options-page.png')" $whole 100% "$out/options-en.png"
+indexed "$(pick 'PagesLookTest-*-ignore-page.png')" $whole 100% "$out/ignore-en.png"
+indexed "$(pick 'JapanesePagesLookTest-*-options-page.png')" $whole 100% "$out/options-ja.png"
+indexed "$(pick 'JapanesePagesLookTest-*-ignore-page.png')" $whole 100% "$out/ignore-ja.png"

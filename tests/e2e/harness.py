@@ -322,10 +322,33 @@ class Session:
             time.sleep(0.05)
 
     # --- the screen ---
-    def screenshot(self, label):
+    def screenshot(self, label, pointer=False, arrow=None, crop=None):
+        """The whole screen as a PNG in the artifacts. For the documents' pictures,
+        `pointer` draws the mouse pointer where it is (X leaves it out of a
+        screenshot), `arrow` a direction from one point to another, and `crop`
+        keeps only that rectangle."""
         os.makedirs(ARTIFACTS, exist_ok=True)
         path = os.path.join(ARTIFACTS, '%s-%s.png' % (self.name, label))
         subprocess.run(['import', '-display', self.display, '-window', 'root', path], check=True, timeout=60)
+        draw = []
+        if arrow:
+            (x1, y1), (x2, y2) = arrow
+            head = '%d,%d %d,%d %d,%d' % (x2, y2, x2 - 14, y2 - 9, x2 - 14, y2 + 9)
+            draw += ['-stroke', 'white', '-strokewidth', '4', '-draw', 'line %d,%d %d,%d' % (x1, y1, x2 - 12, y2),
+                     '-stroke', 'white', '-fill', 'white', '-strokewidth', '1', '-draw', 'polygon ' + head]
+        if pointer:
+            out = subprocess.run(['xdotool', 'getmouselocation', '--shell'], env=self.env, stdout=subprocess.PIPE,
+                                 check=True, timeout=60).stdout.decode()
+            where = dict(line.split('=') for line in out.split())
+            x, y = int(where['X']), int(where['Y'])
+            shape = ((0, 0), (0, 17), (4, 13), (7, 20), (10, 19), (7, 12), (12, 12))
+            draw += ['-stroke', 'black', '-fill', 'white', '-strokewidth', '1',
+                     '-draw', 'polygon ' + ' '.join('%d,%d' % (x + dx, y + dy) for dx, dy in shape)]
+        if crop:
+            left, top, right, bottom = crop
+            draw += ['-crop', '%dx%d+%d+%d' % (right - left, bottom - top, left, top), '+repage']
+        if draw:
+            subprocess.run(['convert', path] + draw + [path], check=True, timeout=60)
         return path
 
     @staticmethod
