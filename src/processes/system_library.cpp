@@ -4,7 +4,7 @@
 
 HMODULE LoadSystemLibrary(const char* fileName)
 {
-    char dir[MAX_PATH], path[MAX_PATH];
+    char dir[kPathBufferSize], path[kPathBufferSize];
     const UINT n = GetSystemDirectoryA(dir, sizeof dir);
     if (n == 0 || n >= sizeof dir || !JoinConfigPath(dir, fileName, path, sizeof path))
         return nullptr;
