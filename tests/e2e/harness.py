@@ -188,10 +188,17 @@ class Session:
         if wait_for_bars:
             # The bars are shown before they are given their thickness: wait
             # until every shown bar has one, or a click may pass through it.
+            seen = []
+
             def laid_out():
-                shown = [w for w in self.bars() if w.visible]
+                seen[:] = self.bars()
+                shown = [w for w in seen if w.visible]
                 return p.poll() is None and shown and all(min(w.size) > 0 for w in shown)
-            wait_until(laid_out, 30, message='the bars laid out')
+            try:
+                wait_until(laid_out, 30, message='the bars laid out')
+            except AssertionError as e:
+                self.screenshot('no-bars')
+                raise AssertionError('%s: exit code %r, bars %r' % (e, p.poll(), seen)) from None
         return p
 
     def start_windows(self, *layouts, exe=None):
