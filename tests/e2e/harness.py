@@ -10,6 +10,7 @@ import re
 import select
 import shutil
 import subprocess
+import sys
 import tempfile
 import time
 import unittest
@@ -131,12 +132,22 @@ class Session:
         self.prober = None
         self.arch, self.exe, self.probe_exe, self.testwin = arch, exe, probe, testwin
         self.procs = []
+        self.env = None
+        self.root = tempfile.mkdtemp(prefix='sashlet-e2e-')
         self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', '1', '-screen', '0', '%dx%dx24' % SCREEN,
                                       '-nolisten', 'tcp'], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        # A half-built session ends what it started, or its wineserver would
+        # outlive the test and keep CTest waiting on the output it inherited.
+        try:
+            self.bring_up(locale, virtual_desktop, dpi)
+        except BaseException:
+            self.close()
+            raise
+
+    def bring_up(self, locale, virtual_desktop, dpi):
         self.display = ':' + self.xvfb.stdout.readline().decode().strip()
-        self.root = tempfile.mkdtemp(prefix='sashlet-e2e-')
         self.prefix = os.path.join(self.root, 'prefix')
-        shutil.copytree(template_prefix(self.display, arch), self.prefix, symlinks=True,
+        shutil.copytree(template_prefix(self.display, self.arch), self.prefix, symlinks=True,
                         ignore=shutil.ignore_patterns('wineserver'))
         self.app_dir = os.path.join(self.root, 'app')
         os.makedirs(self.app_dir)
@@ -148,16 +159,22 @@ class Session:
                 f.write(desktop_keys('Default' if virtual_desktop is True else virtual_desktop))
             if dpi:
                 f.write(dpi_keys(dpi))
-        self.env = base_env(self.prefix, self.display, arch)
+        self.env = base_env(self.prefix, self.display, self.arch)
         if locale:
             self.env['LC_ALL'] = locale
         # Start the prefix's server and its desktop before anything under test:
         # two programs starting a cold prefix at once race to bring it up, and
-        # the loser exits.
-        subprocess.run(['wineserver', '-p'], env=self.env, timeout=60)
+        # the loser exits. The server stays for the session, so it must not
+        # hold the test's output open.
+        subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                       timeout=60)
         self.probe('foreground')
-        self.wine(testwin, 'Program Manager:0,0,%d,%d:desktop' % SCREEN)
-        wait_until(lambda: self.find('Program Manager'), 20, message='the desktop')
+        desktop = self.wine(self.testwin, 'Program Manager:0,0,%d,%d:desktop' % SCREEN)
+        try:
+            wait_until(lambda: self.find('Program Manager'), 20, message='the desktop')
+        except AssertionError as e:
+            self.screenshot('no-desktop')
+            raise AssertionError('%s: its program\'s exit code %r' % (e, desktop.poll())) from None
 
     # --- files beside the program ---
     def path(self, name):
@@ -369,8 +386,9 @@ class Session:
     def close(self):
         if not os.path.exists(self.root):
             return
-        subprocess.run(['wineserver', '-k'], env=self.env, timeout=60)
-        subprocess.run(['wineserver', '-w'], env=self.env, timeout=60)
+        if self.env:
+            subprocess.run(['wineserver', '-k'], env=self.env, timeout=60)
+            subprocess.run(['wineserver', '-w'], env=self.env, timeout=60)
         for p in self.procs:
             if p.poll() is None:
                 p.kill()
@@ -388,8 +406,18 @@ class SessionTest(unittest.TestCase):
     session_options = {}
 
     def setUp(self):
-        self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale,
-                         virtual_desktop=self.virtual_desktop, dpi=self.dpi, **self.session_options)
+        # Once in some hundreds of sessions Wine brings a fresh prefix up
+        # without showing the stand-in desktop. Nothing under test runs yet,
+        # so a second, fresh session is fair; two failures in a row are not.
+        for attempt in (1, 2):
+            try:
+                self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale,
+                                 virtual_desktop=self.virtual_desktop, dpi=self.dpi, **self.session_options)
+                break
+            except AssertionError as e:
+                if attempt == 2:
+                    raise
+                print('a fresh session, as the first did not come up: %s' % e, file=sys.stderr)
         self.addCleanup(self.s.close)
 
     def wipe_left_with_a_window(self):
