@@ -203,14 +203,16 @@ class Session:
         p = self.wine(exe)
         self.sashlet = p
         if wait_for_bars:
-            # The bars are shown before they are given their thickness: wait
-            # until every shown bar has one, or a click may pass through it.
+            # The bars are shown before they are given their thickness, and
+            # made layered last: a gesture waits for both, as a click may pass
+            # through a bar without thickness and Wine still changes the X
+            # window of a bar becoming layered.
             seen = []
 
             def laid_out():
                 seen[:] = self.bars()
                 shown = [w for w in seen if w.visible]
-                return p.poll() is None and shown and all(min(w.size) > 0 for w in shown)
+                return p.poll() is None and shown and all(min(w.size) > 0 and w.opacity >= 0 for w in shown)
             try:
                 wait_until(laid_out, 30, message='the bars laid out')
             except AssertionError as e:
