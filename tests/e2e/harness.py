@@ -169,12 +169,7 @@ class Session:
         subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=60)
         self.probe('foreground')
-        desktop = self.wine(self.testwin, 'Program Manager:0,0,%d,%d:desktop' % SCREEN)
-        try:
-            wait_until(lambda: self.find('Program Manager'), 20, message='the desktop')
-        except AssertionError as e:
-            self.screenshot('no-desktop')
-            raise AssertionError('%s: its program\'s exit code %r' % (e, desktop.poll())) from None
+        self.start_windows('Program Manager:0,0,%d,%d:desktop' % SCREEN)
 
     # --- files beside the program ---
     def path(self, name):
@@ -190,10 +185,21 @@ class Session:
 
     # --- processes ---
     def wine(self, *args):
-        p = subprocess.Popen([loader(self.arch, args[0])] + list(args), env=self.env, cwd=self.app_dir,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        """Starts a program; what Wine says about it goes to the session's log."""
+        with open(os.path.join(self.root, 'wine.log'), 'ab') as log:
+            p = subprocess.Popen([loader(self.arch, args[0])] + list(args), env=self.env, cwd=self.app_dir,
+                                 stdout=log, stderr=log)
         self.procs.append(p)
         return p
+
+    def not_shown(self, what, p):
+        """Why a program's window did not come: its exit code and Wine's last words."""
+        try:
+            with open(os.path.join(self.root, 'wine.log'), 'rb') as log:
+                said = log.read()[-600:].decode('latin-1').strip()
+        except OSError:
+            said = ''
+        return AssertionError('%s did not show: exit code %r; Wine said %r' % (what, p.poll(), said))
 
     def start_sashlet(self, exe_dir=None, wait_for_bars=True):
         exe_dir = exe_dir or self.app_dir
@@ -215,14 +221,16 @@ class Session:
                 return p.poll() is None and shown and all(min(w.size) > 0 and w.opacity >= 0 for w in shown)
             try:
                 wait_until(laid_out, 30, message='the bars laid out')
-            except AssertionError as e:
+            except AssertionError:
                 self.screenshot('no-bars')
-                raise AssertionError('%s: exit code %r, bars %r' % (e, p.poll(), seen)) from None
+                raise AssertionError('%s; bars %r' % (self.not_shown('Sashlet', p), seen)) from None
         return p
 
     def start_windows(self, *layouts, exe=None):
-        """Starts a test process owning plain windows; waits until they exist."""
-        p = self.wine(exe or self.testwin, *layouts)
+        """Starts a test process owning plain windows; waits until they exist.
+        Once in some hundreds of starts a test window never came: a test
+        process that ended before its windows showed is started once more, as
+        that is the stand-in's fault, not Sashlet's."""
         titles = []
         for layout in layouts:
             parts = layout.split(':')
@@ -230,9 +238,19 @@ class Session:
                 titles.append('%s%d' % (parts[3] if len(parts) > 3 else 'many', int(parts[1]) - 1))
             else:
                 titles.append(parts[0])
-        for t in titles:
-            wait_until(lambda: self.find(t), 20, message='window ' + t)
-        return p
+        for attempt in (1, 2):
+            p = self.wine(exe or self.testwin, *layouts)
+            try:
+                for t in titles:
+                    wait_until(lambda: self.find(t) or p.poll() is not None, 20, message='window ' + t)
+                if p.poll() is None or all(self.find(t) for t in titles):
+                    return p
+            except AssertionError:
+                self.screenshot('not-shown')
+                raise self.not_shown('window ' + t, p) from None
+            if attempt == 2:
+                raise self.not_shown('window ' + t, p)
+            print('%s started again: %s' % (t, self.not_shown('window ' + t, p)), file=sys.stderr)
 
     def probe(self, *args, timeout=60):
         """Asks the probe, which stays running for the session: (exit code, output)."""
