@@ -240,14 +240,14 @@ class Session:
                 titles.append(parts[0])
         for attempt in (1, 2):
             p = self.wine(exe or self.testwin, *layouts)
-            try:
-                for t in titles:
+            for t in titles:
+                try:
                     wait_until(lambda: self.find(t) or p.poll() is not None, 20, message='window ' + t)
-                if p.poll() is None or all(self.find(t) for t in titles):
-                    return p
-            except AssertionError:
-                self.screenshot('not-shown')
-                raise self.not_shown('window ' + t, p) from None
+                except AssertionError:
+                    self.screenshot('not-shown')
+                    raise self.not_shown('window ' + t, p) from None
+            if p.poll() is None:  # an ended process has no windows left to find
+                return p
             if attempt == 2:
                 raise self.not_shown('window ' + t, p)
             print('%s started again: %s' % (t, self.not_shown('window ' + t, p)), file=sys.stderr)
