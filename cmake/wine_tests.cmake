@@ -19,10 +19,10 @@ set(test_link_options -static -static-libgcc -static-libstdc++)
 
 # Helper programs the tests start: windows to push around, and a probe that
 # reports what another process's windows look like.
-add_executable(testwin WIN32 tests/tools/testwin.cpp)
+add_executable(testwin WIN32 tests/tools/testwin.cpp tests/tools/testwin_desktop.cpp tests/tools/testwin_documents.cpp)
 target_link_libraries(testwin PRIVATE user32 gdi32 shell32)
 target_link_options(testwin PRIVATE ${test_link_options})
-add_executable(probe tests/tools/probe.cpp)
+add_executable(probe tests/tools/probe.cpp tests/tools/probe_soak.cpp)
 target_link_libraries(probe PRIVATE user32 gdi32 psapi)
 target_include_directories(probe PRIVATE res)
 target_link_options(probe PRIVATE ${test_link_options})

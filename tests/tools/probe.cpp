@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "probe.h"
 #include "resource.h"
 
 static void PrintWindow(HWND w)
@@ -85,7 +86,7 @@ static BOOL CALLBACK FindDialog(HWND w, LPARAM param)
     return TRUE;
 }
 
-static HWND FindDialogWindow(bool wantBox)
+HWND FindDialogWindow(bool wantBox)
 {
     Search search = {wantBox, nullptr};
     EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
@@ -105,259 +106,180 @@ static BOOL CALLBACK PrintControl(HWND w, LPARAM)
     return TRUE;
 }
 
-static bool WaitFor(bool (*condition)(HWND), HWND w)
+static int ListWindows(char** argv, HWND)
 {
-    for (int i = 0; i < 400; ++i) {
-        if (condition(w))
-            return true;
-        Sleep(5);
-    }
-    return false;
-}
-
-static bool BarOut(HWND bar)
-{
-    RECT r;
-    return GetWindowRect(bar, &r) && r.left != 0;
-}
-
-static bool BarHome(HWND bar) { return !BarOut(bar); }
-
-static bool SheetOpen(HWND) { return FindDialogWindow(false) != nullptr; }
-
-static bool SheetClosed(HWND) { return FindDialogWindow(false) == nullptr; }
-
-static int SoakWipes(int n, const char* otherTitle)
-{
-    HWND bar = FindWindowA(nullptr, "SashletLeft"), other = FindWindowA(nullptr, otherTitle);
-    if (!bar || !other)
-        return 1;
-    int failures = 0;
-    for (int i = 0; i < n; ++i) {
-        // A real double-click activates the bar first.
-        SetForegroundWindow(bar);
-        PostMessageA(bar, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(0, 10));
-        bool ok = WaitFor(BarOut, bar);
-        // No one clicks elsewhere within milliseconds of a double-click; the
-        // bar moves out before the wipe has finished taking the foreground.
-        Sleep(100);
-        SetForegroundWindow(other);
-        ok = WaitFor(BarHome, bar) && ok;
-        failures += ok ? 0 : 1;
-    }
-    printf("%d|%d\n", n, failures);
+    g_class = argv[2];
+    EnumWindows(PrintIfClass, 0);
     return 0;
 }
 
-static int SoakOptions(int n)
+static int FontMetrics(char** argv, HWND)
 {
-    HWND bar = FindWindowA(nullptr, "SashletLeft");
-    if (!bar)
-        return 1;
-    int failures = 0;
-    for (int i = 0; i < n; ++i) {
-        PostMessageA(bar, WM_COMMAND, IDM_OPTIONS, 0);
-        bool ok = WaitFor(SheetOpen, nullptr);
-        PostMessageA(FindDialogWindow(false), WM_COMMAND, IDOK, 0);
-        ok = WaitFor(SheetClosed, nullptr) && ok;
-        failures += ok ? 0 : 1;
-    }
-    printf("%d|%d\n", n, failures);
+    HDC dc = GetDC(nullptr);
+    HFONT font = CreateFontA(-MulDiv(atoi(argv[3]), GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, argv[2]);
+    HGDIOBJ old = SelectObject(dc, font);
+    char face[64] = "";
+    GetTextFaceA(dc, sizeof face, face);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    printf("%s|%ld|%ld\n", face, tm.tmHeight, tm.tmAveCharWidth);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
     return 0;
 }
 
-// Wine answers GetGuiResources with 0, but its USER handles come from one
-// table per session that hands out freed slots first and grows only when
-// none is left. So take slots until the table grows steadily: the size it
-// has then, less the slots taken, is the number in use by every program.
-static int UserObjects()
+static int PrintSheet(char**, HWND)
 {
-    const int most = 30000, steady = 64;
-    static HMENU taken[most];
-    int count = 0, highest = -1, run = 0;
-    while (count < most && run < steady) {
-        HMENU menu = CreatePopupMenu();
-        if (!menu)
-            break;
-        taken[count++] = menu;
-        const int slot = (LOWORD(reinterpret_cast<UINT_PTR>(menu)) - 0x20) / 2;
-        run = slot == highest + 1 ? run + 1 : 0;
-        if (slot > highest)
-            highest = slot;
-    }
-    for (int i = 0; i < count; ++i)
-        DestroyMenu(taken[i]);
-    if (run < steady)
+    HWND w = FindDialogWindow(false);
+    if (!w)
         return 1;
-    printf("%d\n", highest + 1 - count);
+    PrintWindow(w);
+    EnumChildWindows(w, PrintControl, 0);
     return 0;
 }
 
-// Wine keeps each process's GDI handles in a table that the process's PEB
-// points to, as Windows once did; a slot in use has a non-zero type. The
-// table's entries are Wine's: 24 bytes whatever the process's bitness.
-struct GdiHandleEntry {
-    unsigned long long object;
-    unsigned long owner;
-    unsigned short unique;
-    unsigned char type, flags;
-    unsigned long long userPointer;
-};
-static_assert(sizeof(GdiHandleEntry) == 24, "Wine's GDI handle entry");
-const int kGdiHandleCount = 0x10000;
-const SIZE_T kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
-
-static int GdiObjects(HWND w)
+static int PrintBox(char**, HWND)
 {
-    typedef LONG(WINAPI * QueryProcess)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-    const QueryProcess query =
-        reinterpret_cast<QueryProcess>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess"));
+    HWND w = FindDialogWindow(true);
+    if (!w)
+        return 1;
+    char caption[128] = "", text[512] = "";
+    GetWindowTextA(w, caption, sizeof caption);
+    GetDlgItemTextA(w, 0xFFFF, text, sizeof text);
+    printf("%s|%s\n", caption, text);
+    return 0;
+}
+
+static int Resume(char**, HWND)
+{
+    HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
+    const bool ok = resume && SetEvent(resume);
+    if (resume)
+        CloseHandle(resume);
+    return ok ? 0 : 1;
+}
+
+static int ChangeResolution(char** argv, HWND)
+{
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<DWORD>(atoi(argv[2]));
+    mode.dmPelsHeight = static_cast<DWORD>(atoi(argv[3]));
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    const LONG result = ChangeDisplaySettingsA(&mode, 0);
+    printf("%ld\n", result);
+    return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
+}
+
+static int Metrics(char**, HWND)
+{
+    HDC dc = GetDC(nullptr);
+    printf("%d|%d|%d|%d\n", GetSystemMetrics(SM_CXICONSPACING), GetSystemMetrics(SM_CXSCREEN),
+           GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(dc, LOGPIXELSY));
+    ReleaseDC(nullptr, dc);
+    return 0;
+}
+
+static int Show(char** argv, HWND w) { return ShowWindowAsync(w, atoi(argv[3])) ? 0 : 1; }
+
+static int Foreground(char**, HWND)
+{
+    HWND w = GetForegroundWindow();
+    if (w)
+        PrintWindow(w);
+    return 0;
+}
+
+static int Resources(char**, HWND w)
+{
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-    if (!process || !query)
+    if (!process)
         return 1;
-    PROCESS_BASIC_INFORMATION info = {};
-    void* table = nullptr;
-    static GdiHandleEntry entries[kGdiHandleCount];
-    SIZE_T read = 0;
-    const bool ok = query(process, ProcessBasicInformation, &info, sizeof info, nullptr) == 0 &&
-                    ReadProcessMemory(process, reinterpret_cast<char*>(info.PebBaseAddress) + kPebGdiTableOffset,
-                                      &table, sizeof table, nullptr) &&
-                    table && ReadProcessMemory(process, table, entries, sizeof entries, &read);
+    DWORD handles = 0;
+    GetProcessHandleCount(process, &handles);
+    PROCESS_MEMORY_COUNTERS_EX memory = {};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
+    printf("%lu|%lu|%lu|%lu\n", GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS),
+           handles, static_cast<unsigned long>(memory.PrivateUsage));
     CloseHandle(process);
-    if (!ok)
-        return 1;
-    int byType[256] = {};
-    for (const GdiHandleEntry& e : entries)
-        ++byType[e.type];
-    for (int type = 1; type < 256; ++type)
-        if (byType[type])
-            printf("%x:%d ", type, byType[type]);
-    printf("\n");
     return 0;
 }
 
+static int Find(char**, HWND w)
+{
+    PrintWindow(w);
+    return 0;
+}
+
+static int Destroy(char**, HWND w)
+{
+    SendMessageA(w, WM_DESTROY, 0, 0);
+    return 0;
+}
+
+static int Hang(char**, HWND w) { return PostMessageA(w, WM_APP, 0, 0) ? 0 : 1; }
+
+static int Answers(char**, HWND w)
+{
+    DWORD_PTR answer;
+    return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, 200, &answer) ? 0 : 1;
+}
+
+static int Activate(char**, HWND w) { return SetForegroundWindow(w) ? 0 : 1; }
+
+static int SoakWipesCommand(char** argv, HWND) { return SoakWipes(atoi(argv[2]), argv[3]); }
+static int SoakOptionsCommand(char** argv, HWND) { return SoakOptions(atoi(argv[2])); }
+static int UserObjectsCommand(char**, HWND) { return UserObjects(); }
+static int GdiObjectsCommand(char**, HWND w) { return GdiObjects(w); }
+
+struct Command {
+    const char* name;
+    int argc;            // the whole command line's, the program and the name included
+    bool titleFirst;     // argv[2] names a window that must exist; it is handed in
+    int (*run)(char** argv, HWND window);
+};
+
+static const Command kCommands[] = {
+    {"windows", 3, false, ListWindows},
+    {"font", 4, false, FontMetrics},
+    {"sheet", 2, false, PrintSheet},
+    {"box", 2, false, PrintBox},
+    {"soak-wipes", 4, false, SoakWipesCommand},
+    {"soak-options", 3, false, SoakOptionsCommand},
+    {"user-objects", 2, false, UserObjectsCommand},
+    {"resume", 2, false, Resume},
+    {"resolution", 4, false, ChangeResolution},
+    {"metrics", 2, false, Metrics},
+    {"foreground", 2, false, Foreground},
+    {"show", 4, true, Show},
+    {"resources", 3, true, Resources},
+    {"gdi-objects", 3, true, GdiObjectsCommand},
+    {"find", 3, true, Find},
+    {"destroy", 3, true, Destroy},
+    {"hang", 3, true, Hang},
+    {"answers", 3, true, Answers},
+    {"activate", 3, true, Activate},
+};
+
+// Exit codes: 0 done, 1 failed or the window is missing, 2 no such command.
 static int Run(int argc, char** argv)
 {
-    if (argc < 2)
-        return 2;
-    const char* cmd = argv[1];
-    if (strcmp(cmd, "windows") == 0 && argc == 3) {
-        g_class = argv[2];
-        EnumWindows(PrintIfClass, 0);
-        return 0;
-    }
-    if (strcmp(cmd, "font") == 0 && argc == 4) {
-        HDC dc = GetDC(nullptr);
-        HFONT font = CreateFontA(-MulDiv(atoi(argv[3]), GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0,
-                                 0, DEFAULT_CHARSET, 0, 0, 0, 0, argv[2]);
-        HGDIOBJ old = SelectObject(dc, font);
-        char face[64] = "";
-        GetTextFaceA(dc, sizeof face, face);
-        TEXTMETRICA tm = {};
-        GetTextMetricsA(dc, &tm);
-        printf("%s|%ld|%ld\n", face, tm.tmHeight, tm.tmAveCharWidth);
-        SelectObject(dc, old);
-        DeleteObject(font);
-        ReleaseDC(nullptr, dc);
-        return 0;
-    }
-    if (strcmp(cmd, "sheet") == 0 || strcmp(cmd, "box") == 0) {
-        const bool box = strcmp(cmd, "box") == 0;
-        HWND w = FindDialogWindow(box);
-        if (!w)
+    for (const Command& c : kCommands) {
+        if (argc < 2 || strcmp(argv[1], c.name) != 0 || argc != c.argc)
+            continue;
+        HWND w = nullptr;
+        if (c.titleFirst && !(w = FindWindowA(nullptr, argv[2])))
             return 1;
-        if (box) {
-            char caption[128] = "", text[512] = "";
-            GetWindowTextA(w, caption, sizeof caption);
-            GetDlgItemTextA(w, 0xFFFF, text, sizeof text);
-            printf("%s|%s\n", caption, text);
-        } else {
-            PrintWindow(w);
-            EnumChildWindows(w, PrintControl, 0);
-        }
-        return 0;
+        const int code = c.run(argv, w);
+        fflush(stdout);
+        return code;
     }
-    if (strcmp(cmd, "soak-wipes") == 0 && argc == 4)
-        return SoakWipes(atoi(argv[2]), argv[3]);
-    if (strcmp(cmd, "user-objects") == 0)
-        return UserObjects();
-    if (strcmp(cmd, "soak-options") == 0 && argc == 3)
-        return SoakOptions(atoi(argv[2]));
-    if (strcmp(cmd, "resume") == 0) {
-        HANDLE resume = OpenEventA(EVENT_MODIFY_STATE, FALSE, "SashletTestResume");
-        const bool ok = resume && SetEvent(resume);
-        if (resume)
-            CloseHandle(resume);
-        return ok ? 0 : 1;
-    }
-    if (strcmp(cmd, "resolution") == 0 && argc == 4) {
-        DEVMODEA mode = {};
-        mode.dmSize = sizeof mode;
-        mode.dmPelsWidth = static_cast<DWORD>(atoi(argv[2]));
-        mode.dmPelsHeight = static_cast<DWORD>(atoi(argv[3]));
-        mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-        const LONG result = ChangeDisplaySettingsA(&mode, 0);
-        printf("%ld\n", result);
-        return result == DISP_CHANGE_SUCCESSFUL ? 0 : 1;
-    }
-    if (strcmp(cmd, "metrics") == 0) {
-        HDC dc = GetDC(nullptr);
-        printf("%d|%d|%d|%d\n", GetSystemMetrics(SM_CXICONSPACING), GetSystemMetrics(SM_CXSCREEN),
-               GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(dc, LOGPIXELSY));
-        ReleaseDC(nullptr, dc);
-        return 0;
-    }
-    if (strcmp(cmd, "show") == 0 && argc == 4) {
-        HWND w = FindWindowA(nullptr, argv[2]);
-        return w && ShowWindowAsync(w, atoi(argv[3])) ? 0 : 1;
-    }
-    if (strcmp(cmd, "foreground") == 0) {
-        HWND w = GetForegroundWindow();
-        if (w)
-            PrintWindow(w);
-        return 0;
-    }
-    if (argc != 3)
-        return 2;
-    HWND w = FindWindowA(nullptr, argv[2]);
-    if (!w)
-        return 1;
-    if (strcmp(cmd, "resources") == 0) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(w, &pid);
-        HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
-        if (!process)
-            return 1;
-        DWORD handles = 0;
-        GetProcessHandleCount(process, &handles);
-        PROCESS_MEMORY_COUNTERS_EX memory = {};
-        memory.cb = sizeof memory;
-        GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-        printf("%lu|%lu|%lu|%lu\n", GetGuiResources(process, GR_GDIOBJECTS), GetGuiResources(process, GR_USEROBJECTS),
-               handles, static_cast<unsigned long>(memory.PrivateUsage));
-        CloseHandle(process);
-        return 0;
-    }
-    if (strcmp(cmd, "gdi-objects") == 0)
-        return GdiObjects(w);
-    if (strcmp(cmd, "find") == 0)
-        PrintWindow(w);
-    else if (strcmp(cmd, "destroy") == 0)
-        SendMessageA(w, WM_DESTROY, 0, 0);
-    else if (strcmp(cmd, "hang") == 0)
-        return PostMessageA(w, WM_APP, 0, 0) ? 0 : 1;
-    else if (strcmp(cmd, "answers") == 0) {
-        DWORD_PTR answer;
-        return SendMessageTimeoutA(w, WM_NULL, 0, 0, SMTO_NORMAL, 200, &answer) ? 0 : 1;
-    }
-    else if (strcmp(cmd, "activate") == 0)
-        return SetForegroundWindow(w) ? 0 : 1;
-    else
-        return 2;
-    fflush(stdout);
-    return 0;
+    return 2;
 }
 
 // Starting a Windows program under Wine takes a good part of a second; a

@@ -32,210 +32,18 @@
 // NAME0..NAME(N-1), "many" when no NAME is given.
 // The process runs until it is killed or one of its windows gets WM_CLOSE.
 #include <windows.h>
-#include <shellapi.h>
 #include <windowsx.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "testwin_content.h"
+
 // Exported by user32 but left out of the SDK headers.
 extern "C" BOOL WINAPI SetShellWindow(HWND window);
 
-enum Content { ContentPlain, ContentDesktop, ContentText, ContentMemo, ContentFiles };
-
-struct DesktopIcon {
-    const char* label;
-    int shellIcon;  // index into shell32.dll's icons
-};
-
-// Two columns, as the wipe distance of two icon spacings uncovers them.
-static const DesktopIcon kDesktopIcons[] = {
-    {"Computer", 17},   {"Documents", 5},    {"Recycle Bin", 33}, {"Network", 15},     {"Projects", 5},
-    {"Photos", 5},      {"report.txt", 2},   {"budget.txt", 2},   {"Downloads", 5},    {"Music", 5},
-    {"notes.txt", 2},   {"Printer", 18},
-};
-const int kIconRows = 6;
-const int kIconCell = 75;  // the system's icon spacing under Wine and on a 96-dpi Windows desktop
-const COLORREF kDesktopColour = RGB(22, 92, 148);
-
-struct FileRow {
-    const char* name;
-    int shellIcon;
-};
-
-static const FileRow kFiles[] = {
-    {"holiday-plan.txt", 2}, {"invoice-0412.txt", 2}, {"Presentations", 5}, {"summary.txt", 2},
-    {"Archive", 5},          {"letter.txt", 2},       {"todo.txt", 2},
-};
-const int kRowHeight = 22;
-
-static const char* const kDocumentLines[] = {
-    "Quarterly report", "",
-    "Sales grew in every region this quarter, led by",
-    "the new online shop, which now brings in a third",
-    "of all orders. Returns fell to their lowest level",
-    "since the shop opened.", "",
-    "Next steps", "",
-    "- hire two more people for the warehouse",
-    "- move the spring catalogue forward a month",
-    "- review shipping prices with both carriers",
-};
-
-static const char* const kMemoLines[] = {
-    "Monday",           "- call the printer about the flyers", "- send the report to Anna", "",
-    "Tuesday",          "- team lunch at noon",                "- back up the photos",
-};
-
-static HWND g_dragImage;
-static int g_dragRow = -1;
-
 static Content ContentOf(HWND w) { return static_cast<Content>(GetWindowLongPtrA(w, GWLP_USERDATA)); }
-
-static HICON ShellIcon(int index, bool small)
-{
-    HICON large = nullptr, little = nullptr;
-    ExtractIconExA("shell32.dll", index, &large, &little, 1);
-    if (small) {
-        if (large)
-            DestroyIcon(large);
-        return little;
-    }
-    if (little)
-        DestroyIcon(little);
-    return large;
-}
-
-// Desktop labels: white with a dark shadow, centred under the icon, wrapped
-// to the cell as Windows wraps them.
-static void PaintDesktop(HDC dc, const RECT& client)
-{
-    HBRUSH background = CreateSolidBrush(kDesktopColour);
-    FillRect(dc, &client, background);
-    DeleteObject(background);
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    const int count = static_cast<int>(sizeof kDesktopIcons / sizeof kDesktopIcons[0]);
-    for (int i = 0; i < count; ++i) {
-        const int x = (i / kIconRows) * kIconCell, y = (i % kIconRows) * kIconCell;
-        HICON icon = ShellIcon(kDesktopIcons[i].shellIcon, false);
-        if (icon) {
-            DrawIconEx(dc, x + (kIconCell - 32) / 2, y + 6, icon, 32, 32, 0, nullptr, DI_NORMAL);
-            DestroyIcon(icon);
-        }
-        RECT label = {x + 2, y + 42, x + kIconCell - 2, y + kIconCell};
-        RECT shadow = {label.left + 1, label.top + 1, label.right + 1, label.bottom + 1};
-        SetTextColor(dc, RGB(0, 0, 0));
-        DrawTextA(dc, kDesktopIcons[i].label, -1, &shadow, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-        SetTextColor(dc, RGB(255, 255, 255));
-        DrawTextA(dc, kDesktopIcons[i].label, -1, &label, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
-    }
-    SelectObject(dc, oldFont);
-}
-
-template <size_t N>
-static void PaintLines(HDC dc, const RECT& client, const char* const (&lines)[N])
-{
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(30, 30, 30));
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    int y = 8;
-    for (const char* line : lines) {
-        TextOutA(dc, 10, y, line, lstrlenA(line));
-        y += 16;
-    }
-    SelectObject(dc, oldFont);
-}
-
-static void PaintFiles(HDC dc, const RECT& client)
-{
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-    int y = 6;
-    int row = 0;
-    for (const FileRow& f : kFiles) {
-        if (row == g_dragRow) {
-            RECT band = {client.left + 2, y - 2, client.right - 2, y + kRowHeight - 4};
-            HBRUSH selection = CreateSolidBrush(RGB(204, 228, 247));
-            FillRect(dc, &band, selection);
-            DeleteObject(selection);
-        }
-        HICON icon = ShellIcon(f.shellIcon, true);
-        if (icon) {
-            DrawIconEx(dc, 8, y, icon, 16, 16, 0, nullptr, DI_NORMAL);
-            DestroyIcon(icon);
-        }
-        SetTextColor(dc, RGB(30, 30, 30));
-        TextOutA(dc, 32, y + 1, f.name, lstrlenA(f.name));
-        y += kRowHeight;
-        ++row;
-    }
-    SelectObject(dc, oldFont);
-}
-
-static LRESULT CALLBACK DragImageProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg == WM_PAINT && g_dragRow >= 0) {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(w, &ps);
-        RECT client;
-        GetClientRect(w, &client);
-        // Windows shows a dragged file on a pale selection-blue tile.
-        HBRUSH tile = CreateSolidBrush(RGB(204, 228, 247));
-        HBRUSH edge = CreateSolidBrush(RGB(132, 172, 221));
-        FillRect(dc, &client, tile);
-        FrameRect(dc, &client, edge);
-        DeleteObject(tile);
-        DeleteObject(edge);
-        HICON icon = ShellIcon(kFiles[g_dragRow].shellIcon, false);
-        if (icon) {
-            DrawIconEx(dc, (client.right - 32) / 2, 2, icon, 32, 32, 0, nullptr, DI_NORMAL);
-            DestroyIcon(icon);
-        }
-        SetBkMode(dc, TRANSPARENT);
-        HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
-        RECT label = {0, 36, client.right, client.bottom};
-        DrawTextA(dc, kFiles[g_dragRow].name, -1, &label, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX);
-        SelectObject(dc, oldFont);
-        EndPaint(w, &ps);
-        return 0;
-    }
-    return DefWindowProcA(w, msg, wp, lp);
-}
-
-// What a file manager shows while a file is dragged: its picture at the pointer.
-static void MoveDragImage(HWND source, LPARAM lp)
-{
-    if (!g_dragImage)
-        return;
-    POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-    ClientToScreen(source, &pt);
-    SetWindowPos(g_dragImage, HWND_TOPMOST, pt.x + 6, pt.y + 10, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-static void StartDrag(HWND source, LPARAM lp)
-{
-    const int row = (GET_Y_LPARAM(lp) - 4) / kRowHeight;
-    if (row < 0 || row >= static_cast<int>(sizeof kFiles / sizeof kFiles[0]))
-        return;
-    g_dragRow = row;
-    InvalidateRect(source, nullptr, TRUE);
-    g_dragImage = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "SashletTestDragImage",
-                                  "drag image", WS_POPUP, 0, 0, 110, 54, nullptr, nullptr, nullptr, nullptr);
-    MoveDragImage(source, lp);
-    ShowWindow(g_dragImage, SW_SHOWNOACTIVATE);
-}
-
-static void EndDrag(HWND source)
-{
-    if (g_dragImage)
-        DestroyWindow(g_dragImage);
-    g_dragImage = nullptr;
-    g_dragRow = -1;
-    InvalidateRect(source, nullptr, TRUE);
-}
 
 // A press starts what a drag source does: it keeps the mouse until release,
 // so windows it passes over get no mouse messages.
@@ -256,9 +64,9 @@ static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
         if (content == ContentDesktop)
             PaintDesktop(dc, client);
         else if (content == ContentText)
-            PaintLines(dc, client, kDocumentLines);
+            PaintDocument(dc, client);
         else if (content == ContentMemo)
-            PaintLines(dc, client, kMemoLines);
+            PaintMemo(dc, client);
         else
             PaintFiles(dc, client);
         EndPaint(w, &ps);
