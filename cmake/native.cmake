@@ -11,10 +11,11 @@ find_path(DOCTEST_INCLUDE_DIR doctest/doctest.h REQUIRED)
 enable_testing()
 add_executable(sashlet_native_tests
     tests/native/main.cpp
-    tests/native/bar_geometry_tests.cpp
+    tests/native/edge_geometry_tests.cpp
     tests/native/ignore_list_tests.cpp
     tests/native/moved_windows_tests.cpp
     tests/native/process_verdicts_tests.cpp
+    tests/native/wipe_rules_tests.cpp
     tests/native/settings_tests.cpp
 )
 target_include_directories(sashlet_native_tests PRIVATE ${DOCTEST_INCLUDE_DIR} tests/common)
@@ -25,7 +26,7 @@ add_test(NAME native COMMAND sashlet_native_tests)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     foreach(target fuzz_ignore_list fuzz_settings)
         add_executable(${target} tests/fuzz/${target}.cpp
-            src/config/ignore_list.cpp src/config/settings.cpp src/wipe/bar_geometry.cpp)
+            src/config/ignore_list.cpp src/config/settings.cpp src/config/bar_look.cpp)
         target_include_directories(${target} PRIVATE src)
         target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
         target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)

@@ -17,7 +17,7 @@ add_library(sashlet_win32 STATIC
     src/app/app_state.cpp
     src/wipe/bar_layout.cpp
     src/app/bar_window.cpp
-    src/app/wipe_controller.cpp
+    src/wipe/wipe_session.cpp
     src/wipe/window_facts.cpp
     src/wipe/wipe_engine.cpp
     src/config/config_files.cpp

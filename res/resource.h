@@ -42,6 +42,14 @@
 #define IDC_IGNORE_ADD          1018
 #define IDC_IGNORE_DELETE       2
 
+// Timers, all set with a callback on the UI thread
+#define IDT_DRAG_HOVER          11      // main window, every 200 ms: a button held over a bar?
+#define IDT_WATCH_LEFT          13      // a bar, every 100 ms while its edge is wiped: still wiped?
+#define IDT_WATCH_RIGHT         14
+#define IDT_WATCH_TOP           15
+#define IDT_WATCH_BOTTOM        16
+#define IDT_DRAG_CONFIRM        17      // main window, 300 ms after a button was found over a bar: still held?
+
 // Context menu commands
 #define IDM_OPTIONS             40001
 #define IDM_CLOSE               40002

@@ -8,7 +8,6 @@
 #include "../options/options_sheet.h"
 #include "../wipe/bar_layout.h"
 #include "app_state.h"
-#include "wipe_controller.h"
 
 // The cursors are drawn 32 pixels square and shown at half that size.
 const int kCursorSize = 16;
@@ -23,8 +22,6 @@ static void SetBarCursor(Edge edge)
                                                  kCursorSize, kCursorSize, LR_DEFAULTCOLOR));
     SetCursor(cursor);
 }
-
-static bool IsBar(HWND window, Edge* edge) { return FindBarEdge(g_app.bars, window, edge); }
 
 static void AskForLeaveNotice(HWND window)
 {
@@ -48,15 +45,11 @@ static void OnDestroy(HWND)
 }
 
 // OK on the sheet has saved the settings and read them back.
-static void ShowSavedSettings()
-{
-    ShowEnabledBars(g_app.bars, g_app.settings);
-    LayOutBars(ActivateBars);
-}
+static void ShowSavedSettings() { ApplySettingsToBars(g_app.wipe, ActivateBars); }
 
 static void OpenOptions()
 {
-    OptionsEdit edit = {g_app.instance, g_app.mainWindow, g_app.language, &g_app.screen,
+    OptionsEdit edit = {g_app.instance, g_app.wipe.mainWindow, g_app.language, &g_app.wipe.screen,
                         &g_app.settings, &g_app.ignore, ShowSavedSettings};
     ShowOptionsSheet(edit);
 }
@@ -76,24 +69,24 @@ static void OnCommand(HWND window, int id, HWND, UINT)
 static void OnMouseMove(HWND window, int, int, UINT)
 {
     Edge edge;
-    if (IsBar(window, &edge))
+    if (BarEdgeOf(window, &edge))
         SetBarCursor(edge);
     AskForLeaveNotice(window);
-    StopDragHoverPoll();
+    PointerOverBar(g_app.wipe);
 }
 
-static void OnMouseLeave(HWND) { ResumeDragHoverPoll(); }
+static void OnMouseLeave(HWND) { PointerLeftBars(g_app.wipe); }
 
 static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
 {
     Edge edge;
-    const bool isBar = IsBar(window, &edge);
+    const bool isBar = BarEdgeOf(window, &edge);
     // The first press of a double-click already ran a move loop whose end
     // pushed windows onto the bar at rest; their homes stay recorded and they
     // follow the line out with the rest.
     if (doubleClick) {
         if (isBar)
-            WipeEdgeBy(window, WipeDistance());
+            WipeEdge(g_app.wipe, edge);
         return;
     }
     if (isBar)
@@ -120,23 +113,23 @@ static void OnRButtonUp(HWND window, int x, int y, UINT)
 static void OnExitSizeMove(HWND window)
 {
     Edge edge;
-    if (IsBar(window, &edge))
-        WipeEdgeToDraggedBar(window);
+    if (BarEdgeOf(window, &edge))
+        WipeToDraggedBar(g_app.wipe, edge);
 }
 
 // Keeps a dragged bar on its axis; other windows of the class move as proposed.
 static void OnMoving(HWND window, RECT* proposed)
 {
     Edge edge;
-    if (IsBar(window, &edge))
-        ConstrainBarDrag(edge, proposed, g_app.settings, g_app.screen);
+    if (BarEdgeOf(window, &edge))
+        ConstrainBarDrag(edge, proposed, g_app.settings, g_app.wipe.screen);
 }
 
 // Every top-level window hears of a new screen size; the main window alone acts on it.
 static void OnDisplayChange(HWND window, UINT, UINT, UINT)
 {
-    if (window == g_app.mainWindow)
-        FollowDisplayChange();
+    if (window == g_app.wipe.mainWindow)
+        FollowDisplayChange(g_app.wipe, g_app.settings);
 }
 
 LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -160,4 +153,15 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void CALLBACK DragHoverTimer(HWND, UINT, UINT_PTR, DWORD) { DragHoverTick(g_app.wipe); }
+
+void CALLBACK DragConfirmTimer(HWND, UINT, UINT_PTR, DWORD) { DragConfirmTick(g_app.wipe); }
+
+void CALLBACK RestoreWatchTimer(HWND bar, UINT, UINT_PTR, DWORD)
+{
+    Edge edge;
+    if (BarEdgeOf(bar, &edge))
+        RestoreWatchTick(g_app.wipe, edge);
 }

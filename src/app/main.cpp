@@ -4,16 +4,10 @@
 #include <commctrl.h>
 #include <cstring>
 
-#include "../config/edges.h"
 #include "../config/ignore_list_store.h"
+#include "../config/settings_store.h"
 #include "app_state.h"
 #include "bar_window.h"
-#include "wipe_controller.h"
-
-
-// A bit of the style word's class-specific half that the bars have always
-// carried; the system gives it no meaning for a popup of this class.
-const DWORD kBarClassStyleBit = 0x80;
 
 // The English name of a locale's language fits easily.
 const int kLanguageNameSize = 64;
@@ -55,20 +49,17 @@ static UiLanguage UserLanguage()
     return LanguageEnglish;
 }
 
-// Bars start with the (still zero) thickness, so they have no area until a
-// layout gives them one. A bar whose edge is never enabled stays empty and so
-// never answers a hit test.
-static void CreateWindows()
+// Each bar is made where the settings put it at rest, hidden; the layout
+// shows the bars of the enabled edges. The main window, never shown, owns
+// them and carries the drag-hover timers.
+static void CreateWindows(WipeSession& wipe)
 {
-    const int w = g_app.screen.width, h = g_app.screen.height, t = g_app.settings.width;
-    g_app.mainWindow = CreateWindowExA(0, kWindowClassName, "Sashlet", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                       g_app.instance, nullptr);
-    const Rect creation[EdgeCount] = {{0, 0, t, h}, {w, 0, w + t, h}, {0, 0, w, t}, {0, h, w, h + t}};
+    wipe.mainWindow = CreateWindowExA(0, kWindowClassName, "Sashlet", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                      g_app.instance, nullptr);
     for (int e = 0; e < EdgeCount; ++e) {
-        const Rect& r = creation[e];
-        g_app.bars[e] = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClassName, kEdges[e].barTitle,
-                                        WS_POPUP | kBarClassStyleBit, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                                        g_app.mainWindow, nullptr, g_app.instance, nullptr);
+        const Edge edge = static_cast<Edge>(e);
+        wipe.bars[e] = CreateBarWindow(g_app.instance, kWindowClassName, wipe.mainWindow, edge,
+                                       BarRestRect(edge, wipe.screen, g_app.settings.width, g_app.settings.offset));
     }
 }
 
@@ -77,18 +68,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     HandOverFromRunningCopy();
     if (!previous && !RegisterBarClass(instance))
         return 0;
-    g_app.screen = PrimaryScreenSize();
     g_app.instance = instance;
-    g_app.barBrush = nullptr;
+    WipeSession& wipe = g_app.wipe;
+    wipe.screen = PrimaryScreenSize();
+    wipe.settings = &g_app.settings;
+    wipe.ignore = &g_app.ignore;
+    wipe.timers = WipeTimerProcs{DragHoverTimer, DragConfirmTimer, RestoreWatchTimer};
     InitCommonControls();
-    ClearMovedWindowTable(g_app.moved);
+    ClearMovedWindowTable(wipe.moved);
     LoadIgnoreList(g_app.ignore);
     g_app.language = UserLanguage();
-    CreateWindows();
-    ReloadSettings();
-    LayOutBars(ActivateBars);
-    StartDragHoverPoll();
-    for (HWND bar : g_app.bars)
+    LoadSettings(wipe.screen, g_app.settings);
+    CreateWindows(wipe);
+    ApplySettingsToBars(wipe, ActivateBars);
+    StartDragHoverPoll(wipe);
+    for (HWND bar : wipe.bars)
         UpdateWindow(bar);
 
     MSG msg;

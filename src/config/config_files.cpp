@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "config_path.h"
+#include "../common/path.h"
 
 bool ExeDirectory(char* out)
 {
@@ -25,7 +25,7 @@ bool ConfigFilePath(const char* fileName, char* out)
 {
     char dir[kPathBufferSize];
     out[0] = '\0';
-    return ExeDirectory(dir) && JoinConfigPath(dir, fileName, out, kPathBufferSize);
+    return ExeDirectory(dir) && JoinPath(dir, fileName, out, kPathBufferSize);
 }
 
 bool IsReadOnlyFile(const char* path)

@@ -1,8 +1,12 @@
 // Everything that differs from one edge to the next, in Edge order: its
-// setting, its bar window and the controls that stand for it.
+// setting, its bar window, the controls that stand for it, and which way a
+// wipe from it pushes. Every per-edge rule reads this table.
 #pragma once
 #include "../../res/resource.h"
 #include "settings.h"
+
+// The axis a wipe pushes windows along; the edge's bar lies across it.
+enum Axis { AxisX, AxisY };
 
 struct EdgeFacts {
     const char* key;        // in "Sashlet.ini"
@@ -10,13 +14,15 @@ struct EdgeFacts {
     const char* barTitle;   // the bar window's title, which other programs may look for
     int cursorId;           // points the way a wipe from the edge pushes
     int checkBoxId;         // on the Options page
+    Axis axis;              // a wipe pushes along it
+    int inward;             // +1 where pushing away from the edge raises the coordinate, -1 where it lowers it
 };
 
 inline constexpr EdgeFacts kEdges[EdgeCount] = {
-    {"Left", &Settings::left, "SashletLeft", IDC_PUSH_RIGHT, IDC_LEFT_CHECK},
-    {"Right", &Settings::right, "SashletRight", IDC_PUSH_LEFT, IDC_RIGHT_CHECK},
-    {"Top", &Settings::top, "SashletTop", IDC_PUSH_DOWN, IDC_TOP_CHECK},
-    {"Bottom", &Settings::bottom, "SashletBottom", IDC_PUSH_UP, IDC_BOTTOM_CHECK},
+    {"Left", &Settings::left, "SashletLeft", IDC_PUSH_RIGHT, IDC_LEFT_CHECK, AxisX, +1},
+    {"Right", &Settings::right, "SashletRight", IDC_PUSH_LEFT, IDC_RIGHT_CHECK, AxisX, -1},
+    {"Top", &Settings::top, "SashletTop", IDC_PUSH_DOWN, IDC_TOP_CHECK, AxisY, +1},
+    {"Bottom", &Settings::bottom, "SashletBottom", IDC_PUSH_UP, IDC_BOTTOM_CHECK, AxisY, -1},
 };
 
 inline bool EdgeEnabled(const Settings& s, Edge edge) { return s.*kEdges[edge].flag != 0; }

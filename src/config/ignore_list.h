@@ -3,7 +3,7 @@
 #pragma once
 #include <cstddef>
 
-#include "config_path.h"
+#include "../common/path.h"
 
 struct IgnoreList {
     char** entries;  // each NUL-terminated, 0 to 258 bytes, owned by the list

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "config_files.h"
-#include "config_path.h"
+#include "../common/path.h"
 
 // The file is read and written in chunks no larger than one ReadFile or
 // WriteFile call can take, growing the buffer a block at a time.

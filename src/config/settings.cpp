@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "bar_look.h"
 #include "edges.h"
 
 const SettingsField kSettingsFields[] = {
@@ -59,9 +60,8 @@ int ApplySettingsRule(const SettingsField& f, int v, ScreenSize screen)
 static bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Reads one "%d" conversion: optional blanks, sign, at least one digit.
 // Overflow wraps like the platform's 32-bit accumulation rather than being undefined.
-static bool ScanInt(const char*& p, int& out)
+bool ScanInt(const char*& p, int& out)
 {
     const char* q = p;
     while (IsBlank(*q))
@@ -77,23 +77,6 @@ static bool ScanInt(const char*& p, int& out)
     out = static_cast<int>(negative ? 0u - v : v);
     p = q;
     return true;
-}
-
-void ParseColor(const char* text, Settings& s)
-{
-    int Settings::*const fields[] = {&Settings::red, &Settings::green, &Settings::blue};
-    const char* p = text;
-    for (int i = 0; i < 3; ++i) {
-        if (i > 0) {
-            if (*p != ',')
-                return;
-            ++p;
-        }
-        int v;
-        if (!ScanInt(p, v))
-            return;
-        s.*fields[i] = v;
-    }
 }
 
 int ProfileTextToInt(const char* text)
@@ -134,19 +117,13 @@ int FormatDecimal(int value, char* out)
 
 void WriteSettings(const ProfileStore& store, const Settings& s)
 {
-    // Room for "%d,%d,%d" of three 32-bit integers (11 characters each) and the terminator.
-    const int kLongestValue = 3 * 11 + 2;
-    char text[kLongestValue + 1];
+    char text[kLongestColorText + 1];
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
         FormatDecimal(s.*f.field, text);
         store.writeString(store.context, f.key, text);
     }
-    int len = FormatDecimal(s.red, text);
-    text[len++] = ',';
-    len += FormatDecimal(s.green, text + len);
-    text[len++] = ',';
-    FormatDecimal(s.blue, text + len);
+    FormatColor(s, text);
     store.writeString(store.context, kColorKey, text);
 }
 

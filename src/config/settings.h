@@ -44,15 +44,11 @@ struct Range {
 Range OfferedRange(const SettingsField& f, ScreenSize screen);
 
 const char* const kSettingsSection = "Sashlet";
-const char* const kColorKey = "Color";
-const char* const kColorDefault = "255,255,0";
-const int kColorBufferSize = 31;  // so at most 30 characters of the value count
-
 int ApplySettingsRule(const SettingsField& f, int value, ScreenSize screen);
 
-// Assigns red, green, blue from "%d,%d,%d" text left to right until the text
-// stops matching; the fields after the mismatch keep their values.
-void ParseColor(const char* text, Settings& s);
+// Reads one "%d" conversion at `text`: optional blanks and sign, then at
+// least one decimal digit. On success `text` moves past it.
+bool ScanInt(const char*& text, int& out);
 
 // How the platform's profile reader turns a value's text into a number:
 // optional blanks and sign, then leading decimal digits; anything else is 0.

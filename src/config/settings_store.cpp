@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "config_files.h"
-#include "config_path.h"
+#include "../common/path.h"
 
 bool SettingsFilePath(char* out) { return ConfigFilePath("Sashlet.ini", out); }
 

@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "../../res/resource.h"
+#include "../config/bar_look.h"
 #include "../config/edges.h"
 #include "../config/settings_store.h"
-#include "../wipe/bar_geometry.h"
 #include "options_sheet.h"
 #include "ui_texts.h"
 
@@ -78,7 +78,7 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
         if (EdgeEnabled(s, static_cast<Edge>(e)))
             CheckDlgButton(page, kEdges[e].checkBoxId, BST_CHECKED);
     ReleaseSwatchBrush();
-    s_page.pendingColour = BarColour(s.red, s.green, s.blue);
+    s_page.pendingColour = BarColour(s);
     return TRUE;
 }
 
@@ -142,9 +142,7 @@ static INT_PTR OnApply(HWND page)
         GetDlgItemTextA(page, f.edit, text, sizeof text);
         s.*f.field = atoi(text);
     }
-    s.red = GetRValue(s_page.pendingColour);
-    s.green = GetGValue(s_page.pendingColour);
-    s.blue = GetBValue(s_page.pendingColour);
+    SetBarColour(s, s_page.pendingColour);
     for (int e = 0; e < EdgeCount; ++e)
         s.*kEdges[e].flag = IsDlgButtonChecked(page, kEdges[e].checkBoxId) == BST_CHECKED ? 1 : 0;
     SaveSettings(s);

@@ -1,6 +1,6 @@
 #include "ignore_query.h"
 
-#include "../config/config_path.h"
+#include "../common/path.h"
 
 bool IsIgnoredWindow(const IgnoreList& list, HWND window)
 {

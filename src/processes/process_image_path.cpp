@@ -2,7 +2,7 @@
 
 #include <tlhelp32.h>
 
-#include "../config/config_path.h"
+#include "../common/path.h"
 #include "system_library.h"
 
 typedef BOOL(WINAPI* QueryFullProcessImageNameAFn)(HANDLE, DWORD, LPSTR, PDWORD);

@@ -1,13 +1,36 @@
 #include "bar_layout.h"
 
-bool FindBarEdge(const HWND* bars, HWND window, Edge* edge)
+#include "../config/bar_look.h"
+
+// A bit of the style word's class-specific half that the bars have always
+// carried; the system gives it no meaning for a popup.
+const DWORD kBarClassStyleBit = 0x80;
+
+HWND CreateBarWindow(HINSTANCE instance, const char* className, HWND owner, Edge edge, const Rect& at)
 {
-    for (int e = 0; e < EdgeCount; ++e) {
-        if (bars[e] == window) {
-            *edge = static_cast<Edge>(e);
+    HWND bar = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, className, kEdges[edge].barTitle,
+                               WS_POPUP | kBarClassStyleBit, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                               owner, nullptr, instance, nullptr);
+    // Stored one higher, so that a window of the class that is no bar reads 0.
+    if (bar)
+        SetWindowLongPtrA(bar, GWLP_USERDATA, edge + 1);
+    return bar;
+}
+
+bool BarEdgeOf(HWND bar, Edge* edge)
+{
+    const LONG_PTR stored = GetWindowLongPtrA(bar, GWLP_USERDATA);
+    if (stored < 1 || stored > EdgeCount)
+        return false;
+    *edge = static_cast<Edge>(stored - 1);
+    return true;
+}
+
+bool IsOneOfBars(const HWND* bars, HWND window)
+{
+    for (int e = 0; e < EdgeCount; ++e)
+        if (bars[e] == window)
             return true;
-        }
-    }
     return false;
 }
 
@@ -30,7 +53,7 @@ void ApplyBarLayout(const HWND* bars, const Settings& s, ScreenSize screen, HBRU
 {
     if (*barBrush)
         DeleteObject(*barBrush);
-    *barBrush = CreateSolidBrush(BarColour(s.red, s.green, s.blue));
+    *barBrush = CreateSolidBrush(BarColour(s));
 
     for (int e = 0; e < EdgeCount; ++e) {
         if (!EdgeEnabled(s, static_cast<Edge>(e)))

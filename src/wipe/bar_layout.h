@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "../config/edges.h"
-#include "bar_geometry.h"
+#include "edge_geometry.h"
 
 // Shows the bars of the enabled edges and hides the others.
 void ShowEnabledBars(const HWND* bars, const Settings& settings);
@@ -24,8 +24,17 @@ void MoveBarsHome(const HWND* bars, const Settings& settings, ScreenSize screen)
 // Keeps a dragged bar on its axis, its length and its margins.
 void ConstrainBarDrag(Edge edge, RECT* proposed, const Settings& settings, ScreenSize screen);
 
-// The edge a bar window stands on; false for any other window.
-bool FindBarEdge(const HWND* bars, HWND window, Edge* edge);
+// Creates the hidden bar of `edge` at `at`, a window of `className` owned by
+// `owner`, which keeps its edge for its window procedure.
+HWND CreateBarWindow(HINSTANCE instance, const char* className, HWND owner, Edge edge, const Rect& at);
+
+// The edge of one of our bar windows, as it was created; false for any other
+// window of the class.
+bool BarEdgeOf(HWND bar, Edge* edge);
+
+// True when `window` is one of `bars`: the question asked of other programs'
+// windows, whose own data means nothing to us.
+bool IsOneOfBars(const HWND* bars, HWND window);
 
 // The primary screen's size as the system reports it now.
 ScreenSize PrimaryScreenSize();

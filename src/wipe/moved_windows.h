@@ -1,5 +1,5 @@
-// The record of windows a wipe has moved, and the per-edge rules that decide
-// which windows a wipe moves and where. Windows are opaque handles here.
+// The record of windows a wipe has moved: where each stood and where it was
+// sent. Windows are opaque handles here.
 #pragma once
 #include "../common/geometry.h"
 
@@ -56,17 +56,3 @@ void NoteWindowSent(MovedWindowTable& table, WindowHandle window, Point to);
 // marks it as sent home, and sets the count to 0.
 void RestoreMovedWindowTable(MovedWindowTable& table, void (*moveBack)(const MovedWindowEntry& entry, void* context),
                              void* context);
-
-// True when the window lies wholly beyond the edge.
-bool IsBeyondEdge(Edge edge, const Rect& window, ScreenSize screen);
-
-// True when the window reaches into the strip between the edge and the line.
-bool ReachesPastLine(Edge edge, const Rect& window, int line);
-
-// The window's new top-left corner: its near side on the line, size unchanged.
-Point PushedCorner(Edge edge, const Rect& window, int line);
-
-// Where a window moved by an earlier push goes for a new line: onto it when
-// the line moves out, and back with it as far as its home, never nearer the
-// edge than it stood before the wipe.
-Point FollowedCorner(Edge edge, const Rect& window, int line, Point home);

@@ -2,6 +2,7 @@
 
 #include "../processes/ignore_query.h"
 #include "bar_layout.h"
+#include "edge_geometry.h"
 #include "window_facts.h"
 
 // Position only: no activation and no change of the stacking order. Moving
@@ -37,8 +38,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
     MovedWindowTable& moved = request.moved;
-    Edge barEdge;
-    if (!window || MovedWindowTableFull(moved) || FindBarEdge(request.bars, window, &barEdge) ||
+    if (!window || MovedWindowTableFull(moved) || IsOneOfBars(request.bars, window) ||
         window == request.desktop || IsShellsOwnWindow(request.shell, window))
         return TRUE;
     RECT rc;

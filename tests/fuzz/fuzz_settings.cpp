@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "config/bar_look.h"
 #include "config/settings.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "config/config_path.h"
+#include "common/path.h"
 #include "config/ignore_list.h"
 
 namespace {
@@ -159,15 +159,15 @@ TEST_CASE("file names that do not fit are refused, never cut")
     char out[kPathBufferSize];
     const std::string dir247 = "C:\\" + std::string(244, 'd');
     REQUIRE(dir247.size() == 247);
-    CHECK(JoinConfigPath(dir247.c_str(), "Sashlet.ini", out, sizeof out));
+    CHECK(JoinPath(dir247.c_str(), "Sashlet.ini", out, sizeof out));
     CHECK(std::string(out) == dir247 + "\\Sashlet.ini");
     const std::string dir248 = dir247 + "e";
-    CHECK_FALSE(JoinConfigPath(dir248.c_str(), "Sashlet.ini", out, sizeof out));
+    CHECK_FALSE(JoinPath(dir248.c_str(), "Sashlet.ini", out, sizeof out));
     CHECK(out[0] == '\0');
     // "ignore.lst" is one byte shorter, so 248 still fits.
-    CHECK(JoinConfigPath(dir248.c_str(), "ignore.lst", out, sizeof out));
-    CHECK_FALSE(JoinConfigPath((dir248 + "f").c_str(), "ignore.lst", out, sizeof out));
+    CHECK(JoinPath(dir248.c_str(), "ignore.lst", out, sizeof out));
+    CHECK_FALSE(JoinPath((dir248 + "f").c_str(), "ignore.lst", out, sizeof out));
     // A root folder keeps its backslash, giving two in a row, which the platform accepts.
-    CHECK(JoinConfigPath("C:\\", "ignore.lst", out, sizeof out));
+    CHECK(JoinPath("C:\\", "ignore.lst", out, sizeof out));
     CHECK(std::string(out) == "C:\\\\ignore.lst");
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "config/bar_look.h"
 #include "config/settings.h"
 #include "default_settings.h"
 
@@ -212,4 +213,38 @@ TEST_CASE("numbers are written as decimal text, extremes included")
         CHECK(std::string(text) == std::to_string(v));
         CHECK(len == static_cast<int>(std::to_string(v).size()));
     }
+}
+
+TEST_CASE("opacity falls with the transparency percentage but never reaches 0")
+{
+    CHECK(BarOpacity(0) == 255);
+    CHECK(BarOpacity(10) == 229);
+    CHECK(BarOpacity(50) == 127);
+    CHECK(BarOpacity(99) == 2);
+    CHECK(BarOpacity(100) == 1);
+    for (int a = 0; a < 100; ++a) {
+        CAPTURE(a);
+        CHECK(BarOpacity(a) >= BarOpacity(a + 1));
+        CHECK(BarOpacity(a) > 0);
+    }
+}
+
+TEST_CASE("bar colour takes the low 8 bits of each component, and OK splits it back")
+{
+    auto BarColour = [](int r, int g, int b) {
+        Settings s{};
+        s.red = r;
+        s.green = g;
+        s.blue = b;
+        return ::BarColour(s);
+    };
+    CHECK(BarColour(255, 255, 0) == 0x00FFFFu);
+    CHECK(BarColour(0, 0, 255) == 0xFF0000u);
+    CHECK(BarColour(300, 0, 0) == 44u);
+    CHECK(BarColour(-1, 0, 0) == 255u);
+    CHECK(BarColour(1, 2, 3) == 0x030201u);
+    CHECK(BarColour(256, 512, -256) == 0u);
+    Settings s{};
+    SetBarColour(s, BarColour(300, -1, 7));
+    CHECK((s.red == 44 && s.green == 255 && s.blue == 7));
 }

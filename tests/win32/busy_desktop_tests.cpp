@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
-#include "app/wipe_controller.h"
 #include "wipe/wipe_engine.h"
 #include "config/ignore_list_store.h"
 #include "processes/process_image_path.h"
@@ -16,11 +14,10 @@
 namespace {
 const char* const kOtherExe = "otherwin.exe";
 
-struct BusyDesktop {
+struct BusyDesktop : WipeScene {
     TestWindows ignored, first, second, secondAgain;
     BusyDesktop()
     {
-        ResetWipeState();
         CopyFileA(BesideExe("testwin.exe").c_str(), BesideExe(kOtherExe).c_str(), FALSE);
         // testwin.exe is on the list; otherwin.exe, a copy under another name, is not.
         REQUIRE(ignored.Start("i1:10,10,60,60 i2:100,100,60,60 i3:400,200,60,60", "i3"));
@@ -30,17 +27,13 @@ struct BusyDesktop {
         REQUIRE(second.Start("b1:149,650,60,60", "b1", kOtherExe));
         REQUIRE(secondAgain.Start("c1:600,600,60,60 c2:40,40,60,60:hidden", "c2", kOtherExe));
     }
-    ~BusyDesktop()
-    {
-        ClearIgnoreList(g_app.ignore);
-        RemoveFile(BesideExe("ignore.lst"));
-    }
+    ~BusyDesktop() { RemoveFile(BesideExe("ignore.lst")); }
     void ListTestwin()
     {
         const std::string listed = TestWinPath();
         const char* list[] = {"C:\\Program Files\\Vendor\\tool.exe", listed.c_str()};
         SaveIgnoreList(list, 2);
-        LoadIgnoreList(g_app.ignore);
+        LoadIgnoreList(ignore);
     }
     bool Settled() { return ignored.Settle() && first.Settle() && second.Settle() && secondAgain.Settle(); }
 };
@@ -54,7 +47,8 @@ bool BringToFront(HWND window)
     return GetForegroundWindow() == window;
 }
 
-unsigned long LookupsDuring(void (*action)())
+template <class Action>
+unsigned long LookupsDuring(Action action)
 {
     const unsigned long before = ImagePathLookupCount();
     action();
@@ -90,9 +84,9 @@ TEST_CASE_FIXTURE(BusyDesktop, "a push moves the same windows and looks each can
         // third, whose windows neither reach the line nor are shown.
         lookupsPerPush = 3;
     }
-    CHECK(LookupsDuring([] { Push(EdgeLeft, 150); }) == lookupsPerPush);
+    CHECK(LookupsDuring([&] { Push(EdgeLeft, 150); }) == lookupsPerPush);
     REQUIRE(Settled());
-    CHECK(g_app.moved.count == moved);
+    CHECK(Moved() == moved);
     for (const Where& w : expected) {
         CAPTURE(w.title);
         CHECK(IsAt(w.title.c_str(), w.left, w.top));
@@ -100,7 +94,7 @@ TEST_CASE_FIXTURE(BusyDesktop, "a push moves the same windows and looks each can
     CHECK(IsIconic(Find("a4")));
     // A second push asks again: nothing is kept from one wipe to the next, and
     // the recorded windows, which follow the line, are candidates too.
-    CHECK(LookupsDuring([] { Push(EdgeLeft, 120); }) == lookupsPerPush);
+    CHECK(LookupsDuring([&] { Push(EdgeLeft, 120); }) == lookupsPerPush);
     REQUIRE(Settled());
     CHECK(IsAt("a1", 120, 300));
     // Following the line back, a window stops at its home.
@@ -119,12 +113,12 @@ TEST_CASE_FIXTURE(BusyDesktop, "a restore watch asks about an unchanged foregrou
     HWND bar = CreateWindowExA(0, "STATIC", "bar", WS_POPUP, 0, 0, 2, 100, nullptr, nullptr, nullptr, nullptr);
     HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     REQUIRE(bar);
-    g_app.bars[EdgeLeft] = bar;
-    g_app.mainWindow = main;
+    wipe.bars[EdgeLeft] = bar;
+    wipe.mainWindow = main;
     Push(EdgeLeft, 150);
     REQUIRE(Settled());
     REQUIRE(IsAt("a1", 150, 300));
-    auto tick = [&] { RestoreWatch(bar, WM_TIMER, TimerWatchLeft, 0); };
+    auto tick = [&] { RestoreWatchTick(wipe, EdgeLeft); };
     auto lookupsOver = [&](int ticks) {
         const unsigned long before = ImagePathLookupCount();
         for (int i = 0; i < ticks; ++i)
@@ -141,16 +135,14 @@ TEST_CASE_FIXTURE(BusyDesktop, "a restore watch asks about an unchanged foregrou
     CHECK(lookupsOver(5) == 0);
     REQUIRE(Settled());
     CHECK(IsAt("a1", 150, 300));
-    CHECK(g_app.moved.count == 3);
+    CHECK(Moved() == 3);
 
     // Any other program in front ends the wipe at the next tick.
     REQUIRE(BringToFront(Find("a3")));
     tick();
     REQUIRE(Settled());
     CHECK(IsAt("a1", 20, 300));
-    CHECK(g_app.moved.count == 0);
-    g_app.bars[EdgeLeft] = nullptr;
-    g_app.mainWindow = nullptr;
+    CHECK(Moved() == 0);
     DestroyWindow(bar);
     DestroyWindow(main);
 }

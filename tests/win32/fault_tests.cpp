@@ -5,7 +5,6 @@
 #include <initializer_list>
 #include <string>
 
-#include "app/app_state.h"
 #include "wipe/wipe_engine.h"
 #include "config/ignore_list_store.h"
 #include "config/settings_store.h"
@@ -18,19 +17,14 @@ const std::string kIni = BesideExe("Sashlet.ini");
 const std::string kList = BesideExe("ignore.lst");
 const std::string kTemp = BesideExe("ignore.new");
 
-struct Clean {
+// Files gone before and after, and the state a test loads into, on a 1024 by 768 screen.
+struct Clean : WipeScene {
     Clean()
     {
         Remove();
-        g_app.screen = ScreenSize{1024, 768};
-        for (HWND& bar : g_app.bars)
-            bar = nullptr;
+        wipe.screen = ScreenSize{1024, 768};
     }
-    ~Clean()
-    {
-        Remove();
-        ClearIgnoreList(g_app.ignore);
-    }
+    ~Clean() { Remove(); }
     static void Remove()
     {
         RemoveFile(kIni);
@@ -65,37 +59,35 @@ std::string Garbage(size_t n, unsigned seed)
 }
 }
 
-TEST_CASE("a read-only settings file is left as it was and still read")
+TEST_CASE_FIXTURE(Clean, "a read-only settings file is left as it was and still read")
 {
-    Clean clean;
     WriteFileBytes(kIni, "[Sashlet]\r\nWidth=4\r\n");
     SetFileAttributesA(kIni.c_str(), FILE_ATTRIBUTE_READONLY);
-    g_app.settings = Settings{1, 0, 0, 0, 7, 0, 1, 2, 3, 0, 2};
-    SaveSettings(g_app.settings);
+    settings = Settings{1, 0, 0, 0, 7, 0, 1, 2, 3, 0, 2};
+    SaveSettings(settings);
     std::string bytes;
     REQUIRE(ReadFileBytes(kIni, bytes));
     CHECK(bytes == "[Sashlet]\r\nWidth=4\r\n");
-    LoadSettings(g_app.screen, g_app.settings);
-    CHECK(g_app.settings.width == 4);
+    LoadSettings(wipe.screen, settings);
+    CHECK(settings.width == 4);
 }
 
-TEST_CASE("garbage, empty and huge settings files load within the rules")
+TEST_CASE_FIXTURE(Clean, "garbage, empty and huge settings files load within the rules")
 {
-    Clean clean;
     SUBCASE("empty")
     {
         WriteFileBytes(kIni, "");
-        LoadSettings(g_app.screen, g_app.settings);
-        CHECK(g_app.settings.width == 2);
-        CHECK(g_app.settings.left == 1);
+        LoadSettings(wipe.screen, settings);
+        CHECK(settings.width == 2);
+        CHECK(settings.left == 1);
     }
     SUBCASE("binary garbage")
     {
         for (unsigned seed = 1; seed <= 5; ++seed) {
             CAPTURE(seed);
             WriteFileBytes(kIni, Garbage(4096, seed));
-            LoadSettings(g_app.screen, g_app.settings);
-            CHECK(WithinRules(g_app.settings));
+            LoadSettings(wipe.screen, settings);
+            CHECK(WithinRules(settings));
         }
     }
     SUBCASE("tens of megabytes, the section at the end")
@@ -107,31 +99,29 @@ TEST_CASE("garbage, empty and huge settings files load within the rules")
         big += "[Sashlet]\r\nWidth=6\r\n";
         WriteFileBytes(kIni, big);
         const DWORD start = GetTickCount();
-        LoadSettings(g_app.screen, g_app.settings);
+        LoadSettings(wipe.screen, settings);
         CHECK(GetTickCount() - start < 20000);
-        CHECK(g_app.settings.width == 6);
+        CHECK(settings.width == 6);
     }
 }
 
-TEST_CASE("a settings file locked by another program gives the defaults")
+TEST_CASE_FIXTURE(Clean, "a settings file locked by another program gives the defaults")
 {
-    Clean clean;
     WriteFileBytes(kIni, "[Sashlet]\r\nWidth=6\r\n");
     Lock lock(kIni);
     REQUIRE(lock.file != INVALID_HANDLE_VALUE);
-    LoadSettings(g_app.screen, g_app.settings);
-    CheckDefaultSettings(g_app.settings);
+    LoadSettings(wipe.screen, settings);
+    CheckDefaultSettings(settings);
 }
 
-TEST_CASE("a locked list reads as empty and is not replaced")
+TEST_CASE_FIXTURE(Clean, "a locked list reads as empty and is not replaced")
 {
-    Clean clean;
     WriteFileBytes(kList, "C:\\kept.exe\r\n");
     {
         Lock lock(kList);
         REQUIRE(lock.file != INVALID_HANDLE_VALUE);
-        LoadIgnoreList(g_app.ignore);
-        CHECK(g_app.ignore.count == 0);
+        LoadIgnoreList(ignore);
+        CHECK(ignore.count == 0);
         const char* paths[] = {"C:\\new.exe"};
         SaveIgnoreList(paths, 1);
     }
@@ -141,15 +131,14 @@ TEST_CASE("a locked list reads as empty and is not replaced")
     CHECK_FALSE(FileExists(kTemp));
 }
 
-TEST_CASE("garbage and huge lists load without harm")
+TEST_CASE_FIXTURE(Clean, "garbage and huge lists load without harm")
 {
-    Clean clean;
     SUBCASE("binary garbage")
     {
         WriteFileBytes(kList, Garbage(100000, 7));
-        LoadIgnoreList(g_app.ignore);
-        for (int i = 0; i < g_app.ignore.count; ++i)
-            CHECK(strlen(g_app.ignore.entries[i]) <= 258);
+        LoadIgnoreList(ignore);
+        for (int i = 0; i < ignore.count; ++i)
+            CHECK(strlen(ignore.entries[i]) <= 258);
     }
     SUBCASE("a million lines")
     {
@@ -157,17 +146,15 @@ TEST_CASE("garbage and huge lists load without harm")
         for (int i = 0; i < 1000000; ++i)
             big += "C:\\Program Files\\Vendor\\tool" + std::to_string(i) + ".exe\r\n";
         WriteFileBytes(kList, big);
-        LoadIgnoreList(g_app.ignore);
-        CHECK(g_app.ignore.count == 1000000);
-        CHECK(std::string(g_app.ignore.entries[999999]) == "C:\\Program Files\\Vendor\\tool999999.exe");
+        LoadIgnoreList(ignore);
+        CHECK(ignore.count == 1000000);
+        CHECK(std::string(ignore.entries[999999]) == "C:\\Program Files\\Vendor\\tool999999.exe");
     }
 }
 
-TEST_CASE("windows hidden, minimised or closed after a wipe do not stop the restore")
+TEST_CASE_FIXTURE(Clean, "windows hidden, minimised or closed after a wipe do not stop the restore")
 {
-    Clean clean;
-    g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    ClearMovedWindowTable(g_app.moved);
+    wipe.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     TestWindows windows;
     REQUIRE(windows.Start("hides:10,10,80,80 shrinks:10,200,80,80 stays:10,400,80,80", "stays"));
     TestWindows closing;
@@ -186,7 +173,7 @@ TEST_CASE("windows hidden, minimised or closed after a wipe do not stop the rest
     REQUIRE(!EqualRect(&minimised, &beforeMinimising));
     closing.Stop();
     Restore();
-    CHECK(g_app.moved.count == 0);
+    CHECK(wipe.moved.count == 0);
     REQUIRE(windows.Settle());
     CHECK(IsAt("stays", 10, 400));
     CHECK(IsAt("hides", 10, 10));
@@ -195,10 +182,8 @@ TEST_CASE("windows hidden, minimised or closed after a wipe do not stop the rest
     CHECK(IsAt("shrinks", minimised.left, minimised.top));
 }
 
-TEST_CASE("a window maximised or minimised while pushed returns home when the user restores it")
+TEST_CASE_FIXTURE(WipeScene, "a window maximised or minimised while pushed returns home when the user restores it")
 {
-    g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    ClearMovedWindowTable(g_app.moved);
     // A window of this process: Wine keeps no restore position for another
     // program's window, so only here can the one set on restore be read back.
     for (int command : {SW_MAXIMIZE, SW_MINIMIZE}) {

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "config/ignore_list_store.h"
 #include "processes/ignore_query.h"
 #include "test_files.h"
@@ -14,23 +13,23 @@ namespace {
 const std::string kList = BesideExe("ignore.lst");
 const std::string kTemp = BesideExe("ignore.new");
 
-std::vector<std::string> Loaded()
-{
-    LoadIgnoreList(g_app.ignore);
-    std::vector<std::string> out;
-    for (int i = 0; i < g_app.ignore.count; ++i)
-        out.emplace_back(g_app.ignore.entries[i]);
-    return out;
-}
-
 void Save(const std::vector<const char*>& paths) { SaveIgnoreList(paths.data(), static_cast<int>(paths.size())); }
 
 struct CleanFiles {
+    IgnoreList list = {};
     CleanFiles() { Clean(); }
     ~CleanFiles()
     {
         Clean();
-        ClearIgnoreList(g_app.ignore);
+        ClearIgnoreList(list);
+    }
+    std::vector<std::string> Loaded()
+    {
+        LoadIgnoreList(list);
+        std::vector<std::string> out;
+        for (int i = 0; i < list.count; ++i)
+            out.emplace_back(list.entries[i]);
+        return out;
     }
     static void Clean()
     {
@@ -41,13 +40,12 @@ struct CleanFiles {
 };
 }
 
-TEST_CASE("loading the list file from disk")
+TEST_CASE_FIXTURE(CleanFiles, "loading the list file from disk")
 {
-    CleanFiles clean;
     SUBCASE("no file gives an empty list")
     {
         CHECK(Loaded().empty());
-        CHECK(g_app.ignore.entries == nullptr);
+        CHECK(list.entries == nullptr);
     }
     SUBCASE("an empty file gives an empty list")
     {
@@ -68,9 +66,8 @@ TEST_CASE("loading the list file from disk")
     }
 }
 
-TEST_CASE("saving the list file")
+TEST_CASE_FIXTURE(CleanFiles, "saving the list file")
 {
-    CleanFiles clean;
     std::string bytes;
     SUBCASE("entries go out with CR LF and read back the same")
     {
@@ -118,25 +115,24 @@ TEST_CASE("saving the list file")
     }
 }
 
-TEST_CASE("a window is ignored when its executable is listed, in any ASCII case")
+TEST_CASE_FIXTURE(CleanFiles, "a window is ignored when its executable is listed, in any ASCII case")
 {
-    CleanFiles clean;
     TestWindows windows;
     REQUIRE(windows.Start("ignoreme:300,300,100,100", "ignoreme"));
     HWND w = Find("ignoreme");
-    CHECK_FALSE(IsIgnoredWindow(g_app.ignore, w));  // empty list
+    CHECK_FALSE(IsIgnoredWindow(list, w));  // empty list
 
     std::string upper = TestWinPath();
     for (char& c : upper)
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 0x20);
     Save({"C:\\other.exe", upper.c_str()});
-    LoadIgnoreList(g_app.ignore);
-    CHECK(IsIgnoredWindow(g_app.ignore, w));
-    CHECK_FALSE(IsIgnoredWindow(g_app.ignore, nullptr));
+    LoadIgnoreList(list);
+    CHECK(IsIgnoredWindow(list, w));
+    CHECK_FALSE(IsIgnoredWindow(list, nullptr));
 
     const std::string prefix = TestWinPath().substr(0, TestWinPath().size() - 1);
     Save({prefix.c_str(), "testwin.exe"});
-    LoadIgnoreList(g_app.ignore);
-    CHECK_FALSE(IsIgnoredWindow(g_app.ignore, w));
+    LoadIgnoreList(list);
+    CHECK_FALSE(IsIgnoredWindow(list, w));
 }

@@ -6,65 +6,60 @@
 #include <doctest/doctest.h>
 
 #include "app/app_state.h"
-#include "app/wipe_controller.h"
 #include "app/bar_window.h"
 #include "options/options_page.h"
 #include "options/options_sheet.h"
 #include "resource.h"
+#include "test_windows.h"
 
 namespace {
-struct Bars {
+// Four bars of the program's own window procedure, which keeps the cursors.
+struct Bars : WipeScene {
     Bars()
     {
         g_app.instance = GetModuleHandleA(nullptr);
-        g_app.screen = ScreenSize{1024, 768};
-        g_app.mainWindow = nullptr;
         WNDCLASSA wc = {};
         wc.style = CS_DBLCLKS;
         wc.lpfnWndProc = SashletWindowProc;
         wc.hInstance = g_app.instance;
         wc.lpszClassName = "SashletResourceTestBar";
         RegisterClassA(&wc);
-        for (HWND& bar : g_app.bars)
-            bar = CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "bar", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                  g_app.instance, nullptr);
-        g_app.settings = Settings{1, 1, 1, 1, 2, 0, 255, 255, 0, 0, 2};
+        for (int e = 0; e < EdgeCount; ++e)
+            wipe.bars[e] = CreateBarWindow(g_app.instance, wc.lpszClassName, nullptr, static_cast<Edge>(e),
+                                           Rect{0, 0, 0, 0});
+        wipe.screen = ScreenSize{1024, 768};
+        settings = Settings{1, 1, 1, 1, 2, 0, 255, 255, 0, 0, 2};
     }
     ~Bars()
     {
-        for (HWND& bar : g_app.bars) {
+        for (HWND bar : wipe.bars)
             DestroyWindow(bar);
-            bar = nullptr;
-        }
     }
 };
 }
 
-TEST_CASE("each layout frees the brush of the one before")
+TEST_CASE_FIXTURE(Bars, "each layout frees the brush of the one before")
 {
-    Bars bars;
-    g_app.barBrush = nullptr;
-    LayOutBars(ActivateBars);
+    ApplySettingsToBars(wipe, ActivateBars);
     for (int i = 0; i < 1000; ++i) {
-        HBRUSH before = g_app.barBrush;
-        g_app.settings.red = i;
-        LayOutBars(ActivateBars);
-        REQUIRE(g_app.barBrush != nullptr);
+        HBRUSH before = wipe.barBrush;
+        settings.red = i;
+        ApplySettingsToBars(wipe, ActivateBars);
+        REQUIRE(wipe.barBrush != nullptr);
         REQUIRE(GetObjectType(before) == 0);
     }
-    CHECK(GetObjectType(g_app.barBrush) == OBJ_BRUSH);
+    CHECK(GetObjectType(wipe.barBrush) == OBJ_BRUSH);
 }
 
-TEST_CASE("the direction cursors are loaded once")
+TEST_CASE_FIXTURE(Bars, "the direction cursors are loaded once")
 {
-    Bars bars;
     for (HCURSOR& c : g_app.barCursors)
         c = nullptr;
-    SendMessageA(g_app.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    SendMessageA(wipe.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
     HCURSOR first = g_app.barCursors[EdgeTop];
     REQUIRE(first != nullptr);
     for (int i = 0; i < 1000; ++i)
-        SendMessageA(g_app.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+        SendMessageA(wipe.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
     CHECK(g_app.barCursors[EdgeTop] == first);
     CHECK(g_app.barCursors[EdgeLeft] == nullptr);
 }

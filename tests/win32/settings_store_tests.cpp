@@ -1,7 +1,6 @@
 // The settings store against the platform's real INI reader and writer.
 #include <doctest/doctest.h>
 
-#include "app/app_state.h"
 #include "config/settings_store.h"
 #include "default_settings.h"
 #include "test_files.h"
@@ -14,11 +13,10 @@ Settings LoadFrom(const char* content, ScreenSize screen = {1024, 768})
     RemoveFile(kIni);
     if (content)
         WriteFileBytes(kIni, content);
-    g_app.screen = screen;
-    g_app.settings = Settings{};
-    LoadSettings(g_app.screen, g_app.settings);
+    Settings settings = {};
+    LoadSettings(screen, settings);
     RemoveFile(kIni);
-    return g_app.settings;
+    return settings;
 }
 }
 
@@ -78,9 +76,9 @@ TEST_CASE("the platform reads integers the way the rules expect")
 TEST_CASE("saving into a new file lists the nine keys in order and reads back")
 {
     RemoveFile(kIni);
-    g_app.screen = ScreenSize{1024, 768};
-    g_app.settings = Settings{1, 0, 1, 0, 5, 50, 0, 0, 255, 100, 3};
-    SaveSettings(g_app.settings);
+    const ScreenSize screen = {1024, 768};
+    Settings saved = {1, 0, 1, 0, 5, 50, 0, 0, 255, 100, 3};
+    SaveSettings(saved);
     std::string bytes;
     REQUIRE(ReadFileBytes(kIni, bytes));
     const char* const lines[] = {"[Sashlet]", "Left=1", "Right=0", "Top=1", "Bottom=0", "Width=5",
@@ -94,9 +92,8 @@ TEST_CASE("saving into a new file lists the nine keys in order and reads back")
             at = found + strlen(line);
     }
 
-    g_app.settings = Settings{};
-    LoadSettings(g_app.screen, g_app.settings);
-    const Settings s = g_app.settings;
+    Settings s = {};
+    LoadSettings(screen, s);
     CHECK(s.left == 1);
     CHECK(s.top == 1);
     CHECK(s.width == 5);
@@ -111,8 +108,7 @@ TEST_CASE("saving into a new file lists the nine keys in order and reads back")
 TEST_CASE("saving keeps values the rules would change, and keeps the order of an existing file")
 {
     WriteFileBytes(kIni, "[Sashlet]\r\nColor=1,2,3\r\nWidth=4\r\n");
-    g_app.settings = Settings{5, 0, 0, 0, 25, 255, 300, -1, 0, -5, 50};
-    SaveSettings(g_app.settings);
+    SaveSettings(Settings{5, 0, 0, 0, 25, 255, 300, -1, 0, -5, 50});
     std::string bytes;
     REQUIRE(ReadFileBytes(kIni, bytes));
     CHECK(bytes.find("Color=300,-1,0") < bytes.find("Width=25"));

@@ -5,17 +5,35 @@
 
 #include <string>
 
-#include "app/app_state.h"
+#include "config/settings.h"
 #include "wipe/wipe_engine.h"
+#include "wipe/wipe_session.h"
 #include "test_files.h"
 
-// A push and a restore over the program's own state, as the controller makes them.
-inline void Push(Edge edge, int line)
-{
-    PushWindowsFromEdge(g_app.moved, g_app.ignore, g_app.bars, g_app.screen, edge, line);
-}
+// What a wipe works on, owned by the test and handed in: the real screen, the
+// default settings, an empty list, no bars and nothing moved until the test
+// says otherwise. Fixtures derive from it, so their tests push and restore
+// as the session does.
+struct WipeScene {
+    Settings settings = {1, 0, 0, 0, 2, 0, 255, 255, 0, 0, 2};
+    IgnoreList ignore = {};
+    WipeSession wipe = {};
 
-inline void Restore() { RestoreMovedWindows(g_app.moved); }
+    WipeScene()
+    {
+        wipe.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        wipe.settings = &settings;
+        wipe.ignore = &ignore;
+        ClearMovedWindowTable(wipe.moved);
+    }
+    ~WipeScene() { ClearIgnoreList(ignore); }
+    WipeScene(const WipeScene&) = delete;
+    WipeScene& operator=(const WipeScene&) = delete;
+
+    void Push(Edge edge, int line) { PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, wipe.screen, edge, line); }
+    void Restore() { RestoreMovedWindows(wipe.moved); }
+    int Moved() const { return wipe.moved.count; }
+};
 
 struct ProcessWindowSearch {
     DWORD processId;
@@ -114,16 +132,6 @@ inline bool ResumeHungWindows()
     if (resume)
         CloseHandle(resume);
     return ok;
-}
-
-// A clean slate for pushes: the real screen, no bars, no list, nothing moved.
-inline void ResetWipeState()
-{
-    g_app.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    for (HWND& bar : g_app.bars)
-        bar = nullptr;
-    ClearIgnoreList(g_app.ignore);
-    ClearMovedWindowTable(g_app.moved);
 }
 
 inline bool IsAt(const char* title, int left, int top)

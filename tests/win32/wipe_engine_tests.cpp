@@ -5,21 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state.h"
 #include "wipe/wipe_engine.h"
 #include "wipe/window_facts.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
 
 namespace {
-struct WipeFixture {
+struct WipeFixture : WipeScene {
     TestWindows windows;
-    WipeFixture() { ResetWipeState(); }
-    ~WipeFixture()
-    {
-        ClearIgnoreList(g_app.ignore);
-        RemoveFile(BesideExe("ignore.lst"));
-    }
+    ~WipeFixture() { RemoveFile(BesideExe("ignore.lst")); }
 };
 
 std::string Layout(const char* title, int left, int top, int width, int height, const char* options = "")
@@ -42,7 +36,7 @@ struct Expect {
 
 // Starts the windows, pushes once and checks every window against where it
 // must stand, then restores and checks every window is home again.
-void PushAndRestore(TestWindows& windows, const std::string& layouts, Edge edge, int line,
+void PushAndRestore(WipeScene& scene, TestWindows& windows, const std::string& layouts, Edge edge, int line,
                     const std::vector<Expect>& expect, int recorded)
 {
     REQUIRE(windows.Start(layouts, expect.back().title));
@@ -51,16 +45,16 @@ void PushAndRestore(TestWindows& windows, const std::string& layouts, Edge edge,
         const RECT r = RectOf(e.title);
         sizes.push_back(SIZE{r.right - r.left, r.bottom - r.top});
     }
-    Push(edge, line);
+    scene.Push(edge, line);
     REQUIRE(windows.Settle());
     for (size_t i = 0; i < expect.size(); ++i) {
         CAPTURE(expect[i].title);
         CHECK(IsAt(expect[i].title, expect[i].pushed.x, expect[i].pushed.y));
         CHECK(SizeIs(expect[i].title, sizes[i].cx, sizes[i].cy));
     }
-    CHECK(g_app.moved.count == recorded);
-    Restore();
-    CHECK(g_app.moved.count == 0);
+    CHECK(scene.Moved() == recorded);
+    scene.Restore();
+    CHECK(scene.Moved() == 0);
     REQUIRE(windows.Settle());
     for (size_t i = 0; i < expect.size(); ++i) {
         CAPTURE(expect[i].title);
@@ -72,10 +66,10 @@ void PushAndRestore(TestWindows& windows, const std::string& layouts, Edge edge,
 
 TEST_CASE_FIXTURE(WipeFixture, "each edge pushes the windows reaching past its line onto it and restores them exactly")
 {
-    const int W = g_app.screen.width, H = g_app.screen.height;
+    const int W = wipe.screen.width, H = wipe.screen.height;
     SUBCASE("left")
     {
-        PushAndRestore(windows,
+        PushAndRestore(*this, windows,
                        Layout("a", 10, 100, 200, 150) + Layout("flush", 0, 260, 80, 80) +
                            Layout("online", 150, 360, 80, 80) + Layout("beyond", 151, 500, 80, 80),
                        EdgeLeft, 150,
@@ -87,7 +81,7 @@ TEST_CASE_FIXTURE(WipeFixture, "each edge pushes the windows reaching past its l
     }
     SUBCASE("right")
     {
-        PushAndRestore(windows,
+        PushAndRestore(*this, windows,
                        Layout("a", W - 300, 100, 300, 150) + Layout("flush", W - 80, 260, 80, 80) +
                            Layout("online", W - 230, 360, 80, 80) + Layout("beyond", W - 231, 500, 80, 80),
                        EdgeRight, W - 150,
@@ -99,7 +93,7 @@ TEST_CASE_FIXTURE(WipeFixture, "each edge pushes the windows reaching past its l
     }
     SUBCASE("top")
     {
-        PushAndRestore(windows,
+        PushAndRestore(*this, windows,
                        Layout("a", 100, -20, 200, 150) + Layout("flush", 320, 0, 80, 80) +
                            Layout("online", 420, 150, 80, 80) + Layout("beyond", 600, 151, 80, 80),
                        EdgeTop, 150,
@@ -111,7 +105,7 @@ TEST_CASE_FIXTURE(WipeFixture, "each edge pushes the windows reaching past its l
     }
     SUBCASE("bottom")
     {
-        PushAndRestore(windows,
+        PushAndRestore(*this, windows,
                        Layout("a", 100, H - 100, 200, 150) + Layout("flush", 320, H - 80, 80, 80) +
                            Layout("online", 420, H - 230, 80, 80) + Layout("beyond", 600, H - 231, 80, 80),
                        EdgeBottom, H - 150,
@@ -135,23 +129,23 @@ TEST_CASE_FIXTURE(WipeFixture, "hidden, empty, off-screen and ignored windows st
     CHECK(IsAt("flat", 10, 300));
     CHECK(IsAt("offscreen", -500, 10));
     CHECK(IsAt("moved", 150, 400));
-    CHECK(g_app.moved.count == 1);
+    CHECK(Moved() == 1);
     Restore();
     CHECK(ArrivesAt("moved", 20, 400));
 
     const std::string self = TestWinPath();
     const char* list[] = {self.c_str()};
     SaveIgnoreList(list, 1);
-    LoadIgnoreList(g_app.ignore);
+    LoadIgnoreList(ignore);
     Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
     CHECK(IsAt("moved", 20, 400));
-    CHECK(g_app.moved.count == 0);
+    CHECK(Moved() == 0);
 }
 
 TEST_CASE_FIXTURE(WipeFixture, "the desktop's Program Manager window, which spans the screen, is never pushed")
 {
-    REQUIRE(windows.Start(Layout("Program Manager", 0, 0, g_app.screen.width, g_app.screen.height, ":desktop") +
+    REQUIRE(windows.Start(Layout("Program Manager", 0, 0, wipe.screen.width, wipe.screen.height, ":desktop") +
                               Layout("other", 10, 10, 100, 100),
                           "other"));
     ShellWindows shell;
@@ -161,7 +155,7 @@ TEST_CASE_FIXTURE(WipeFixture, "the desktop's Program Manager window, which span
     REQUIRE(windows.Settle());
     CHECK(IsAt("other", 150, 10));
     CHECK(IsAt("Program Manager", 0, 0));
-    CHECK(g_app.moved.count == 1);
+    CHECK(Moved() == 1);
     Restore();
     CHECK(ArrivesAt("other", 10, 10));
 }
@@ -173,7 +167,7 @@ TEST_CASE_FIXTURE(WipeFixture, "a second wipe from another edge keeps the first 
     CHECK(ArrivesAt("w", 150, 20));
     Push(EdgeTop, 200);
     CHECK(ArrivesAt("w", 150, 200));
-    CHECK(g_app.moved.count == 1);
+    CHECK(Moved() == 1);
     // Dragging a bar back toward its edge pulls the recorded window along.
     Push(EdgeLeft, 60);
     CHECK(ArrivesAt("w", 60, 200));
@@ -189,9 +183,9 @@ TEST_CASE_FIXTURE(WipeFixture, "windows pushed onto a bar at rest keep their hom
     Push(EdgeLeft, 2);
     CHECK(ArrivesAt("flush", 2, 10));
     CHECK(ArrivesAt("edge", 2, 100));
-    CHECK(g_app.moved.count == 2);
+    CHECK(Moved() == 2);
     Push(EdgeLeft, 150);
-    CHECK(g_app.moved.count == 3);
+    CHECK(Moved() == 3);
     CHECK(ArrivesAt("flush", 150, 10));
     CHECK(ArrivesAt("edge", 150, 100));
     CHECK(ArrivesAt("later", 150, 200));
@@ -213,7 +207,7 @@ TEST_CASE_FIXTURE(WipeFixture, "a program that has stopped responding holds up n
         const DWORD start = GetTickCount();
         Push(EdgeLeft, 150);
         CHECK(GetTickCount() - start < 1000);
-        CHECK(g_app.moved.count == 3);
+        CHECK(Moved() == 3);
         CHECK(ArrivesAt("a", 150, 10));
         CHECK(ArrivesAt("b", 150, 300));
         CHECK(IsAt("hung", 10, 150));
@@ -253,7 +247,7 @@ TEST_CASE_FIXTURE(WipeFixture, "the 257th qualifying window stays where it is")
     REQUIRE(windows.Start("many:257:10,10,40,40", "many256"));
     Push(EdgeLeft, 100);
     REQUIRE(windows.Settle());
-    CHECK(g_app.moved.count == 256);
+    CHECK(Moved() == 256);
     int pushed = 0, stayed = 0;
     for (int i = 0; i < 257; ++i) {
         const std::string title = "many" + std::to_string(i);
@@ -278,9 +272,9 @@ TEST_CASE_FIXTURE(WipeFixture, "a recorded window closed before the restore brea
     TestWindows closing;
     REQUIRE(closing.Start("closes:10,100,50,50", "closes"));
     Push(EdgeLeft, 150);
-    REQUIRE(g_app.moved.count == 2);
+    REQUIRE(Moved() == 2);
     closing.Stop();
     Restore();
     CHECK(ArrivesAt("stays", 10, 10));
-    CHECK(g_app.moved.count == 0);
+    CHECK(Moved() == 0);
 }

@@ -1,3 +1,5 @@
+// Path buffers and joining, for the files beside the program and the system's
+// own libraries alike.
 #pragma once
 #include <cstddef>
 
@@ -7,4 +9,4 @@ const size_t kPathBufferSize = 260;
 
 // Forms "<directory>\<fileName>" in `out`. Returns false, leaving `out` empty,
 // when the whole name does not fit: a cut-off path would name another file.
-bool JoinConfigPath(const char* directory, const char* fileName, char* out, size_t outSize);
+bool JoinPath(const char* directory, const char* fileName, char* out, size_t outSize);

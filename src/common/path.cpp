@@ -1,8 +1,8 @@
-#include "config_path.h"
+#include "path.h"
 
 #include <cstring>
 
-bool JoinConfigPath(const char* directory, const char* fileName, char* out, size_t outSize)
+bool JoinPath(const char* directory, const char* fileName, char* out, size_t outSize)
 {
     if (outSize == 0)
         return false;

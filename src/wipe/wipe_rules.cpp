@@ -1,0 +1,19 @@
+#include "wipe_rules.h"
+
+FrontVerdict JudgeFrontWindow(WindowHandle front, WindowHandle bar, WindowHandle remembered, bool buttonHeld,
+                              const FrontQuestions& ask)
+{
+    if (!front || front == bar || front == remembered || buttonHeld)
+        return FrontKeepsWipe;
+    if (ask.isDesktop(ask.context, front) || ask.isIgnored(ask.context, front))
+        return FrontKeepsWipeFromNowOn;
+    return FrontEndsWipe;
+}
+
+HoverStep NextHoverStep(HoverStage stage, const HoverFacts& facts)
+{
+    const bool heldOverBar = facts.buttonHeld && !facts.windowBeingMoved && facts.overShownBar;
+    if (stage == HoverPolling)
+        return heldOverBar ? HoverConfirms : HoverWaits;
+    return heldOverBar ? HoverWipes : HoverPollsAgain;
+}

@@ -1,0 +1,71 @@
+// One wipe's life, from the gesture that starts it to the window in front
+// that ends it, over the state it is handed. The shell owns that state and
+// forwards its window messages and timer callbacks here; tests hand in their own.
+#pragma once
+#include <windows.h>
+
+#include "../config/ignore_list.h"
+#include "../config/settings.h"
+#include "bar_layout.h"
+#include "moved_windows.h"
+
+// The shell's timer callbacks, which call back into this session.
+struct WipeTimerProcs {
+    TIMERPROC dragHover;     // DragHoverTick
+    TIMERPROC dragConfirm;   // DragConfirmTick
+    TIMERPROC restoreWatch;  // RestoreWatchTick, with the bar as its window
+};
+
+struct WipeSession {
+    HWND mainWindow;          // carries the drag-hover timers
+    HWND bars[EdgeCount];     // in Edge order
+    HBRUSH barBrush;          // paints every window of the bars' class
+    ScreenSize screen;        // the primary screen
+    const Settings* settings;
+    const IgnoreList* ignore;
+    MovedWindowTable moved;
+    // Per wiped edge, besides its bar, the one window that keeps the wipe in
+    // front: the one left there when the bar was refused the foreground, then
+    // the last desktop or ignored window found there.
+    HWND allowedInFront[EdgeCount];
+    WipeTimerProcs timers;
+};
+
+// Moves the edge's bar out by the wipe distance, pushes the windows reaching
+// into the strip onto its line and starts the edge's restore watch.
+void WipeEdge(WipeSession& wipe, Edge edge);
+
+// After the edge's bar was dragged: pushes the windows onto its inner side
+// where it lies, and starts the edge's restore watch.
+void WipeToDraggedBar(WipeSession& wipe, Edge edge);
+
+// Ends every wipe: bars home, every moved window back, drag-hover polling on again.
+void EndWipe(WipeSession& wipe);
+
+// Shows the bars of the enabled edges, hides the others, and lays them out
+// in the colour, thickness and opacity of the settings in use.
+void ApplySettingsToBars(WipeSession& wipe, BarActivation activation);
+
+// A new screen size: every wipe ends while the moved windows' places still
+// mean what they meant on the old screen; then `settings` is read again for
+// the new screen, as a fresh start on it would read it, and the bars are laid
+// out without taking the foreground.
+void FollowDisplayChange(WipeSession& wipe, Settings& settings);
+
+// Polls for a button held over a bar, as a drag onto it shows itself.
+void StartDragHoverPoll(WipeSession& wipe);
+
+// The pointer is over a bar, so the bar itself hears of it: no polling.
+void PointerOverBar(WipeSession& wipe);
+
+// The pointer left a bar: poll for a held button again, and confirm nothing.
+void PointerLeftBars(WipeSession& wipe);
+
+// The timers' work.
+void DragHoverTick(WipeSession& wipe);
+void DragConfirmTick(WipeSession& wipe);
+void RestoreWatchTick(WipeSession& wipe, Edge edge);
+
+// Lets a test refuse the bar the foreground, as Windows does to a program
+// that did not have the last input; none restores SetForegroundWindow.
+void SetForegroundRequestForTests(BOOL(WINAPI* request)(HWND window));

@@ -1,0 +1,225 @@
+// Properties every bar position must have, checked over screens people use:
+// both orientations, odd sizes, small and large.
+#include <doctest/doctest.h>
+
+#include <cstdlib>
+#include <initializer_list>
+
+#include "wipe/edge_geometry.h"
+
+namespace {
+struct Screen {
+    const char* name;
+    ScreenSize size;
+};
+const Screen kScreens[] = {
+    {"1024x768", {1024, 768}},        {"768x1024 portrait", {768, 1024}}, {"1366x768 laptop", {1366, 768}},
+    {"1001x601 odd", {1001, 601}},    {"601x1001 odd portrait", {601, 1001}},
+    {"3840x2160", {3840, 2160}},      {"800x600", {800, 600}},
+};
+const Edge kEdges[] = {EdgeLeft, EdgeRight, EdgeTop, EdgeBottom};
+
+bool Vertical(Edge edge) { return edge == EdgeLeft || edge == EdgeRight; }
+
+// The side of the screen a bar runs along.
+int SideLength(Edge edge, ScreenSize s) { return Vertical(edge) ? s.height : s.width; }
+
+int Across(const Rect& r, Edge edge) { return Vertical(edge) ? r.right - r.left : r.bottom - r.top; }
+int Along(const Rect& r, Edge edge) { return Vertical(edge) ? r.bottom - r.top : r.right - r.left; }
+int AlongStart(const Rect& r, Edge edge) { return Vertical(edge) ? r.top : r.left; }
+
+// How far a rectangle's outer side lies from the edge it belongs to.
+int GapToEdge(const Rect& r, Edge edge, ScreenSize s)
+{
+    switch (edge) {
+    case EdgeLeft:   return r.left;
+    case EdgeRight:  return s.width - r.right;
+    case EdgeTop:    return r.top;
+    case EdgeBottom: return s.height - r.bottom;
+    }
+    return -1;
+}
+
+// The largest margin the load rules let through on this screen.
+int LargestMargin(ScreenSize s) { return (s.width < s.height ? s.width : s.height) / 2; }
+}
+
+TEST_CASE("a bar at rest lies inside the screen on its edge, t thick, its side less twice the margin long")
+{
+    for (const Screen& s : kScreens) {
+        CAPTURE(s.name);
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            for (int t : {1, 2, 10}) {
+                for (int m : {0, 1, 100, LargestMargin(s.size)}) {
+                    CAPTURE(t);
+                    CAPTURE(m);
+                    const Rect r = BarRestRect(edge, s.size, t, m);
+                    CHECK(r.left >= 0);
+                    CHECK(r.top >= 0);
+                    CHECK(r.right <= s.size.width);
+                    CHECK(r.bottom <= s.size.height);
+                    CHECK(GapToEdge(r, edge, s.size) == 0);
+                    CHECK(Across(r, edge) == t);
+                    CHECK(Along(r, edge) == SideLength(edge, s.size) - 2 * m);
+                    CHECK(AlongStart(r, edge) == m);
+                }
+            }
+        }
+    }
+}
+
+TEST_CASE("a wiped bar stands on the wipe line, d from its edge, and keeps its margin")
+{
+    for (const Screen& s : kScreens) {
+        CAPTURE(s.name);
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            for (int d : {0, 75, 150, 750}) {
+                CAPTURE(d);
+                const int line = WipeLine(edge, s.size, d);
+                const Rect edgeLine = Vertical(edge) ? Rect{line, 0, line, s.size.height}
+                                                     : Rect{0, line, s.size.width, line};
+                CHECK(GapToEdge(edgeLine, edge, s.size) == d);
+                const Point corner = BarWipedCorner(edge, s.size, 7, d);
+                CHECK((Vertical(edge) ? corner.x : corner.y) == line);
+                CHECK((Vertical(edge) ? corner.y : corner.x) == 7);
+            }
+        }
+    }
+}
+
+TEST_CASE("a bar's inner side is its side facing the middle of the screen")
+{
+    for (const Screen& s : kScreens) {
+        CAPTURE(s.name);
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            const Rect bar = BarRestRect(edge, s.size, 4, 20);
+            const int inner = BarInnerSide(edge, bar);
+            const int middle = Vertical(edge) ? s.size.width / 2 : s.size.height / 2;
+            const int outer = Vertical(edge) ? (inner == bar.right ? bar.left : bar.right)
+                                             : (inner == bar.bottom ? bar.top : bar.bottom);
+            CHECK(abs(inner - middle) < abs(outer - middle));
+            CHECK(abs(inner - outer) == 4);
+        }
+    }
+}
+
+TEST_CASE("a dragged bar slides along one axis only and keeps its length and margins")
+{
+    for (const Screen& s : kScreens) {
+        CAPTURE(s.name);
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            for (int m : {0, 30}) {
+                CAPTURE(m);
+                // The system proposes the bar anywhere the pointer took it, even off its axis.
+                const Rect proposed = Vertical(edge) ? Rect{150, -40, 154, s.size.height - 90}
+                                                     : Rect{-40, 150, s.size.width - 90, 154};
+                const Rect r = ConstrainedDragRect(edge, proposed, s.size, m);
+                CHECK(Across(r, edge) == 4);
+                CHECK((Vertical(edge) ? r.left : r.top) == 150);
+                CHECK(AlongStart(r, edge) == m);
+                CHECK(Along(r, edge) == SideLength(edge, s.size) - 2 * m);
+            }
+        }
+    }
+}
+
+TEST_CASE("per-edge tests decide which windows a wipe moves and where")
+{
+    const ScreenSize s{1024, 768};
+    const int L = 76;
+    SUBCASE("left edge")
+    {
+        CHECK(IsBeyondEdge(EdgeLeft, Rect{-300, 0, -1, 100}, s));
+        CHECK_FALSE(IsBeyondEdge(EdgeLeft, Rect{-300, 0, 0, 100}, s));
+        CHECK(ReachesPastLine(EdgeLeft, Rect{76, 0, 300, 100}, L));
+        CHECK_FALSE(ReachesPastLine(EdgeLeft, Rect{77, 0, 300, 100}, L));
+        // A maximised window keeps its size and sticks out past the right side.
+        CHECK(PushedCorner(EdgeLeft, Rect{-4, -4, 1028, 772}, L) == Point{76, -4});
+    }
+    SUBCASE("right edge")
+    {
+        const int R = 1024 - L;
+        CHECK(IsBeyondEdge(EdgeRight, Rect{1025, 0, 1200, 100}, s));
+        CHECK_FALSE(IsBeyondEdge(EdgeRight, Rect{1024, 0, 1200, 100}, s));
+        CHECK(ReachesPastLine(EdgeRight, Rect{500, 0, R, 100}, R));
+        CHECK_FALSE(ReachesPastLine(EdgeRight, Rect{500, 0, R - 1, 100}, R));
+        CHECK(PushedCorner(EdgeRight, Rect{600, 10, 1024, 110}, R) == Point{600 - 76, 10});
+    }
+    SUBCASE("top edge")
+    {
+        CHECK(IsBeyondEdge(EdgeTop, Rect{0, -200, 100, -1}, s));
+        CHECK(ReachesPastLine(EdgeTop, Rect{0, 76, 100, 200}, L));
+        CHECK_FALSE(ReachesPastLine(EdgeTop, Rect{0, 77, 100, 200}, L));
+        CHECK(PushedCorner(EdgeTop, Rect{33, 5, 133, 105}, L) == Point{33, 76});
+    }
+    SUBCASE("bottom edge")
+    {
+        const int B = 768 - L;
+        CHECK(IsBeyondEdge(EdgeBottom, Rect{0, 769, 100, 900}, s));
+        CHECK_FALSE(IsBeyondEdge(EdgeBottom, Rect{0, 768, 100, 900}, s));
+        CHECK(ReachesPastLine(EdgeBottom, Rect{0, 100, 100, B}, B));
+        CHECK_FALSE(ReachesPastLine(EdgeBottom, Rect{0, 100, 100, B - 1}, B));
+        CHECK(PushedCorner(EdgeBottom, Rect{40, 600, 140, 768}, B) == Point{40, 600 - 76});
+    }
+}
+
+TEST_CASE("a pushed window's near side lies on the line, its size and its other axis unchanged")
+{
+    const ScreenSize screens[] = {{1024, 768}, {768, 1024}, {1001, 601}};
+    for (ScreenSize s : screens) {
+        CAPTURE(s.width);
+        const Rect windows[] = {{-4, -4, s.width + 4, s.height + 4}, {0, 10, 200, 110}, {s.width - 200, 300, s.width, 400},
+                                {30, 0, 330, 90}, {500, s.height - 90, 800, s.height}, {140, 140, 160, 160}};
+        const Edge edges[] = {EdgeLeft, EdgeRight, EdgeTop, EdgeBottom};
+        for (Edge edge : edges) {
+            const int line = edge == EdgeLeft || edge == EdgeTop ? 150
+                             : edge == EdgeRight                ? s.width - 150
+                                                                : s.height - 150;
+            for (const Rect& w : windows) {
+                CAPTURE(edge);
+                CAPTURE(w.left);
+                CAPTURE(w.top);
+                const Point to = PushedCorner(edge, w, line);
+                const Rect r{to.x, to.y, to.x + w.right - w.left, to.y + w.bottom - w.top};
+                switch (edge) {
+                case EdgeLeft:   CHECK(r.left == line); CHECK(r.top == w.top); break;
+                case EdgeRight:  CHECK(r.right == line); CHECK(r.top == w.top); break;
+                case EdgeTop:    CHECK(r.top == line); CHECK(r.left == w.left); break;
+                case EdgeBottom: CHECK(r.bottom == line); CHECK(r.left == w.left); break;
+                }
+                // Once pushed it still counts as reaching the line, so it follows a later push.
+                CHECK(ReachesPastLine(edge, r, line));
+            }
+        }
+    }
+}
+
+TEST_CASE("a window following its bar back stops at its home and follows it out again")
+{
+    const ScreenSize s{1024, 768};
+    const Edge edges[] = {EdgeLeft, EdgeRight, EdgeTop, EdgeBottom};
+    for (Edge edge : edges) {
+        CAPTURE(edge);
+        // Home 10 px in from the edge, the window 100 px square.
+        const bool far = edge == EdgeRight || edge == EdgeBottom;
+        const int extent = edge == EdgeLeft || edge == EdgeRight ? s.width : s.height;
+        const Rect home = edge == EdgeLeft   ? Rect{10, 300, 110, 400}
+                          : edge == EdgeRight ? Rect{s.width - 110, 300, s.width - 10, 400}
+                          : edge == EdgeTop   ? Rect{300, 10, 400, 110}
+                                              : Rect{300, s.height - 110, 400, s.height - 10};
+        const Point homeCorner{home.left, home.top};
+        const int out = far ? extent - 600 : 600, back = far ? extent - 5 : 5;
+        const Point pushed = PushedCorner(edge, home, out);
+        const Rect atOut{pushed.x, pushed.y, pushed.x + 100, pushed.y + 100};
+        CHECK(FollowedCorner(edge, atOut, out, homeCorner) == pushed);
+        // Dragged back past where it came from: it stops there, not on the line.
+        CHECK(FollowedCorner(edge, atOut, back, homeCorner) == homeCorner);
+        // Part of the way back it still follows the line.
+        const int half = far ? extent - 300 : 300;
+        CHECK(FollowedCorner(edge, atOut, half, homeCorner) == PushedCorner(edge, atOut, half));
+    }
+}
