@@ -27,6 +27,11 @@ target_link_libraries(probe PRIVATE user32 gdi32 psapi)
 target_include_directories(probe PRIVATE res)
 target_link_options(probe PRIVATE ${test_link_options})
 
+# A library planted beside the tests, which a narrowed library search must not find.
+add_library(planted SHARED tests/tools/planted.cpp)
+set_target_properties(planted PROPERTIES PREFIX "")
+target_link_options(planted PRIVATE ${test_link_options})
+
 add_executable(sashlet_win32_tests
     tests/win32/main.cpp
     tests/win32/options_page_tests.cpp
@@ -45,7 +50,7 @@ target_compile_options(sashlet_win32_tests PRIVATE -finput-charset=UTF-8 -fexec-
 # The MinGW threads model here has no std::mutex; the tests run on one thread.
 target_compile_definitions(sashlet_win32_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
 target_link_libraries(sashlet_win32_tests PRIVATE sashlet_win32)
-add_dependencies(sashlet_win32_tests sashlet_images)
+add_dependencies(sashlet_win32_tests sashlet_images planted)
 target_link_options(sashlet_win32_tests PRIVATE ${test_link_options})
 add_test(NAME win32 COMMAND sashlet_win32_tests)
 

@@ -23,3 +23,4 @@ struct AppState {
 extern AppState g_app;
 
 const char* const kWindowClassName = "CSashlet";
+const char* const kMainWindowTitle = "Sashlet";

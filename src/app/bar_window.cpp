@@ -110,7 +110,14 @@ static void OnRButtonUp(HWND window, int x, int y, UINT)
         PostQuitMessage(0);
 }
 
-static void OnExitSizeMove(HWND window)
+// Posted at the end of a bar's move loop, so that it is taken once the loop
+// has put the bar where it ends up: Wine reports the end of a move cancelled
+// with Escape before it puts the bar back, and Windows may not.
+const UINT WM_BAR_MOVE_ENDED = WM_APP;
+
+static void OnExitSizeMove(HWND window) { PostMessageA(window, WM_BAR_MOVE_ENDED, 0, 0); }
+
+static void OnBarMoveEnded(HWND window)
 {
     Edge edge;
     if (BarEdgeOf(window, &edge))
@@ -123,6 +130,20 @@ static void OnMoving(HWND window, RECT* proposed)
     Edge edge;
     if (BarEdgeOf(window, &edge))
         ConstrainBarDrag(edge, proposed, g_app.settings, g_app.wipe.screen);
+}
+
+// Many programs save their window's place as the session ends: every pushed
+// window goes home first. The end of the session is never refused.
+static BOOL OnQueryEndSession(HWND)
+{
+    EndWipeBeforeSessionEnds(g_app.wipe);
+    return TRUE;
+}
+
+static void OnEndSession(HWND, BOOL ending)
+{
+    if (ending)
+        EndWipeBeforeSessionEnds(g_app.wipe);
 }
 
 // Every top-level window hears of a new screen size; the main window alone acts on it.
@@ -142,6 +163,8 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         HANDLE_MSG(window, WM_LBUTTONDBLCLK, OnLButtonDown);
         HANDLE_MSG(window, WM_RBUTTONUP, OnRButtonUp);
         HANDLE_MSG(window, WM_DISPLAYCHANGE, OnDisplayChange);
+        HANDLE_MSG(window, WM_QUERYENDSESSION, OnQueryEndSession);
+        HANDLE_MSG(window, WM_ENDSESSION, OnEndSession);
     case WM_MOUSELEAVE:
         OnMouseLeave(window);
         return 0;
@@ -150,6 +173,9 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         return TRUE;
     case WM_EXITSIZEMOVE:
         OnExitSizeMove(window);
+        return 0;
+    case WM_BAR_MOVE_ENDED:
+        OnBarMoveEnded(window);
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);

@@ -6,6 +6,7 @@
 
 #include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
+#include "../processes/system_library.h"
 #include "app_state.h"
 #include "bar_window.h"
 
@@ -16,17 +17,45 @@ const int kLanguageNameSize = 64;
 // does not is left behind rather than hanging this start too.
 const UINT kHandOverTimeout = 2000;
 
-// A later copy takes over: the running one ends its loop before the message
-// is answered. WM_DESTROY is used rather than WM_CLOSE because every window of
-// the class treats it as the quit request without being destroyed. A sent
-// message that times out is withdrawn, so a copy that has stopped responding
-// finds the request posted instead and quits once it recovers.
-static void HandOverFromRunningCopy()
+// Copies started at once take turns from the search for a running copy until
+// their bars stand, so the last one ends every other. A copy that holds
+// its turn longer than this is frozen; the next one goes ahead without it.
+const char* const kStartUpTurn = "SashletStartUp";
+const DWORD kStartUpTurnWait = 5000;
+
+static HANDLE TakeStartUpTurn()
 {
-    HWND running = FindWindowA(kWindowClassName, nullptr);
-    DWORD_PTR answer;
-    if (running && !SendMessageTimeoutA(running, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, kHandOverTimeout, &answer))
-        PostMessageA(running, WM_DESTROY, 0, 0);
+    HANDLE turn = CreateMutexA(nullptr, FALSE, kStartUpTurn);
+    if (turn && WaitForSingleObject(turn, kStartUpTurnWait) == WAIT_TIMEOUT) {
+        CloseHandle(turn);
+        return nullptr;
+    }
+    return turn;
+}
+
+static void GiveUpStartUpTurn(HANDLE turn)
+{
+    if (!turn)
+        return;
+    ReleaseMutex(turn);
+    CloseHandle(turn);
+}
+
+// A later copy takes over: every running one ends its loop before the
+// message is answered. WM_DESTROY is used rather than WM_CLOSE because every
+// window of the class treats it as the quit request without being destroyed.
+// A sent message that times out is withdrawn, so a copy that has stopped
+// responding finds the request posted instead and quits once it recovers.
+// Each copy's main window is asked, so that one that was itself just ending
+// cannot hide another.
+static void HandOverFromRunningCopies()
+{
+    for (HWND running = FindWindowExA(nullptr, nullptr, kWindowClassName, kMainWindowTitle); running;
+         running = FindWindowExA(nullptr, running, kWindowClassName, kMainWindowTitle)) {
+        DWORD_PTR answer;
+        if (!SendMessageTimeoutA(running, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, kHandOverTimeout, &answer))
+            PostMessageA(running, WM_DESTROY, 0, 0);
+    }
 }
 
 static bool RegisterBarClass(HINSTANCE instance)
@@ -54,7 +83,7 @@ static UiLanguage UserLanguage()
 // them and carries the drag-hover timers.
 static void CreateWindows(WipeSession& wipe)
 {
-    wipe.mainWindow = CreateWindowExA(0, kWindowClassName, "Sashlet", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+    wipe.mainWindow = CreateWindowExA(0, kWindowClassName, kMainWindowTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                       g_app.instance, nullptr);
     for (int e = 0; e < EdgeCount; ++e) {
         const Edge edge = static_cast<Edge>(e);
@@ -65,9 +94,13 @@ static void CreateWindows(WipeSession& wipe)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
 {
-    HandOverFromRunningCopy();
-    if (!previous && !RegisterBarClass(instance))
+    NarrowLibrarySearch();
+    HANDLE turn = TakeStartUpTurn();
+    HandOverFromRunningCopies();
+    if (!previous && !RegisterBarClass(instance)) {
+        GiveUpStartUpTurn(turn);
         return 0;
+    }
     g_app.instance = instance;
     WipeSession& wipe = g_app.wipe;
     wipe.screen = PrimaryScreenSize();
@@ -84,6 +117,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     StartDragHoverPoll(wipe);
     for (HWND bar : wipe.bars)
         UpdateWindow(bar);
+    GiveUpStartUpTurn(turn);
 
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -120,3 +120,16 @@ bool IgnoreListContains(const IgnoreList& list, const char* path)
             return true;
     return false;
 }
+
+bool IgnoreListFromPaths(const char* const* paths, int count, IgnoreList& list)
+{
+    size_t size = 0;
+    char* data = FormatIgnoreList(paths, count, &size);
+    if (!data) {
+        ClearIgnoreList(list);
+        return false;
+    }
+    const bool parsed = ParseIgnoreList(data, size, list);
+    free(data);
+    return parsed;
+}

@@ -20,6 +20,10 @@ void ClearIgnoreList(IgnoreList& list);
 // the result with free(). Returns nullptr when memory runs out.
 char* FormatIgnoreList(const char* const* paths, int count, size_t* size);
 
+// Replaces `list` with the entries a file written from `paths` reads back
+// as. Returns false when memory ran out; the list is then empty.
+bool IgnoreListFromPaths(const char* const* paths, int count, IgnoreList& list);
+
 // Equal lengths and equal bytes once the ASCII capitals are folded to small
 // letters; no other byte is folded, whatever the code page.
 bool IgnoreEntryMatches(const char* entry, const char* path);

@@ -83,19 +83,21 @@ static bool WriteWholeFile(const char* path, const char* data, size_t size)
     return CloseHandle(file) && ok;
 }
 
-void SaveIgnoreList(const char* const* paths, int count)
+bool SaveIgnoreList(const char* const* paths, int count)
 {
     char path[kPathBufferSize], temp[kPathBufferSize];
     if (!IgnoreListFilePath(path) || !ConfigFilePath("ignore.new", temp) || IsReadOnlyFile(path))
-        return;
+        return false;
     size_t size = 0;
     char* data = FormatIgnoreList(paths, count, &size);
     if (!data)
-        return;
+        return false;
     // Write everything aside first, so that a full disk or a crash can never
     // leave a cut-off list in place of the old one.
     const bool written = WriteWholeFile(temp, data, size);
     free(data);
-    if (!written || !MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        DeleteFileA(temp);
+    if (written && MoveFileExA(temp, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileA(temp);
+    return false;
 }

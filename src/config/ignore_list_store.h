@@ -6,7 +6,7 @@
 void LoadIgnoreList(IgnoreList& list);
 
 // Writes the paths, in order, as "ignore.lst". The file is replaced whole or
-// not at all: a failed save leaves the old file as it was.
-void SaveIgnoreList(const char* const* paths, int count);
+// not at all: a failed save leaves the old file as it was, and says false.
+bool SaveIgnoreList(const char* const* paths, int count);
 
 bool IgnoreListFilePath(char* out);

@@ -86,6 +86,14 @@ int ProfileTextToInt(const char* text)
     return ScanInt(p, v) ? v : 0;
 }
 
+void ApplySettingsRules(ScreenSize screen, Settings& s)
+{
+    for (int i = 0; i < kSettingsFieldCount; ++i) {
+        const SettingsField& f = kSettingsFields[i];
+        s.*f.field = ApplySettingsRule(f, s.*f.field, screen);
+    }
+}
+
 void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s)
 {
     for (int i = 0; i < kSettingsFieldCount; ++i) {
@@ -115,16 +123,18 @@ int FormatDecimal(int value, char* out)
     return len;
 }
 
-void WriteSettings(const ProfileStore& store, const Settings& s)
+// Every key is written even after one failed, so that as much as can be kept is.
+bool WriteSettings(const ProfileStore& store, const Settings& s)
 {
     char text[kLongestColorText + 1];
+    bool written = true;
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
         FormatDecimal(s.*f.field, text);
-        store.writeString(store.context, f.key, text);
+        written = store.writeString(store.context, f.key, text) && written;
     }
     FormatColor(s, text);
-    store.writeString(store.context, kColorKey, text);
+    return store.writeString(store.context, kColorKey, text) && written;
 }
 
 static int AbsentReadInt(void*, const char*, int def) { return def; }
@@ -138,7 +148,7 @@ static void AbsentReadString(void*, const char*, const char* def, char* out, int
     out[n] = '\0';
 }
 
-static void AbsentWriteString(void*, const char*, const char*) {}
+static bool AbsentWriteString(void*, const char*, const char*) { return false; }
 
 ProfileStore AbsentProfileStore()
 {

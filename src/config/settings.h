@@ -46,6 +46,9 @@ Range OfferedRange(const SettingsField& f, ScreenSize screen);
 const char* const kSettingsSection = "Sashlet";
 int ApplySettingsRule(const SettingsField& f, int value, ScreenSize screen);
 
+// Brings every field under the load rules, as reading it back from the file would.
+void ApplySettingsRules(ScreenSize screen, Settings& s);
+
 // Reads one "%d" conversion at `text`: optional blanks and sign, then at
 // least one decimal digit. On success `text` moves past it.
 bool ScanInt(const char*& text, int& out);
@@ -58,15 +61,16 @@ struct ProfileStore {
     void* context;
     int (*readInt)(void* context, const char* key, int defaultValue);
     void (*readString)(void* context, const char* key, const char* defaultValue, char* out, int size);
-    void (*writeString)(void* context, const char* key, const char* value);
+    bool (*writeString)(void* context, const char* key, const char* value);  // false when it did not reach the file
 };
 
 void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s);
-void WriteSettings(const ProfileStore& store, const Settings& s);
+// True when every key was written.
+bool WriteSettings(const ProfileStore& store, const Settings& s);
 
 // Writes `value` as "%d" would, into at least 12 bytes; returns the length.
 // The program needs no other formatting, so it carries no printf.
 int FormatDecimal(int value, char* out);
 
-// A profile store that holds no file: every read yields its default, writes go nowhere.
+// A profile store that holds no file: every read yields its default, and no write lands.
 ProfileStore AbsentProfileStore();

@@ -17,9 +17,9 @@ static void IniReadString(void* path, const char* key, const char* def, char* ou
     GetPrivateProfileStringA(kSettingsSection, key, def, out, static_cast<DWORD>(size), static_cast<const char*>(path));
 }
 
-static void IniWriteString(void* path, const char* key, const char* value)
+static bool IniWriteString(void* path, const char* key, const char* value)
 {
-    WritePrivateProfileStringA(kSettingsSection, key, value, static_cast<const char*>(path));
+    return WritePrivateProfileStringA(kSettingsSection, key, value, static_cast<const char*>(path)) != 0;
 }
 
 // Without a usable file name the settings behave as if the file were absent.
@@ -36,12 +36,12 @@ void LoadSettings(ScreenSize screen, Settings& settings)
     ReadSettings(SettingsStore(path), screen, settings);
 }
 
-void SaveSettings(const Settings& settings)
+bool SaveSettings(const Settings& settings)
 {
     char path[kPathBufferSize];
     const ProfileStore store = SettingsStore(path);
     // Some systems (or an administrator's rights) would write a read-only file all the same.
     if (path[0] && IsReadOnlyFile(path))
-        return;
-    WriteSettings(store, settings);
+        return false;
+    return WriteSettings(store, settings);
 }

@@ -6,8 +6,10 @@
 // missing file or key gives the defaults; nothing is created.
 void LoadSettings(ScreenSize screen, Settings& settings);
 
-// Writes every setting unchanged; a read-only file is left as it is.
-void SaveSettings(const Settings& settings);
+// Writes every setting unchanged; a read-only file is left as it is. False
+// when the file could not be written whole: read-only, in a folder that
+// cannot be written, or with no name that fits.
+bool SaveSettings(const Settings& settings);
 
 // The settings file's full name; false when it cannot be formed.
 bool SettingsFilePath(char* out);

@@ -120,8 +120,15 @@ static void OnApply(HWND page)
         SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
         paths[i] = text;
     }
-    SaveIgnoreList(paths, n);
-    LoadIgnoreList(*EditOf(page).ignore);
+    // A file that cannot be written keeps the rows in use until the program
+    // ends, as the file would have given them back, and the user is told.
+    OptionsEdit& edit = EditOf(page);
+    if (SaveIgnoreList(paths, n)) {
+        LoadIgnoreList(*edit.ignore);
+    } else {
+        IgnoreListFromPaths(paths, n, *edit.ignore);
+        TellNotSaved(page, edit.language, UiTextsFor(edit.language).listNotSaved, IgnoreListFilePath);
+    }
     free(rows);
     free(paths);
 }

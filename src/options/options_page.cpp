@@ -145,9 +145,16 @@ static INT_PTR OnApply(HWND page)
     SetBarColour(s, s_page.pendingColour);
     for (int e = 0; e < EdgeCount; ++e)
         s.*kEdges[e].flag = IsDlgButtonChecked(page, kEdges[e].checkBoxId) == BST_CHECKED ? 1 : 0;
-    SaveSettings(s);
-    LoadSettings(*edit.screen, s);
+    // A file that cannot be written keeps the new settings in use until the
+    // program ends, and the user is told which file it was.
+    const bool saved = SaveSettings(s);
+    if (saved)
+        LoadSettings(*edit.screen, s);
+    else
+        ApplySettingsRules(*edit.screen, s);
     edit.settingsSaved();
+    if (!saved)
+        TellNotSaved(page, edit.language, UiTextsFor(edit.language).settingsNotSaved, SettingsFilePath);
     return FALSE;
 }
 

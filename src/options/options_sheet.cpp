@@ -3,9 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "../../res/resource.h"
+#include "../common/path.h"
 #include "ignore_page.h"
 #include "options_page.h"
+#include "ui_texts.h"
 
 // The open sheet, or none: the bars stay usable while the sheet runs, so the
 // Options command can come again, and one sheet is enough.
@@ -19,6 +23,27 @@ void KeepEdit(HWND page, LPARAM initParam)
 }
 
 OptionsEdit& EditOf(HWND page) { return *reinterpret_cast<OptionsEdit*>(GetWindowLongPtrA(page, DWLP_USER)); }
+
+// Appends `text` to the message in `out`, cut short rather than overrun.
+static void Append(char* out, size_t size, const char* text)
+{
+    const size_t used = strlen(out);
+    if (used + 1 < size)
+        lstrcpynA(out + used, text, static_cast<int>(size - used));
+}
+
+void TellNotSaved(HWND page, UiLanguage language, const char* whatFailed, bool (*filePath)(char* out))
+{
+    const UiTexts& texts = UiTextsFor(language);
+    char path[kPathBufferSize];
+    char message[3 * kPathBufferSize + kPathBufferSize] = "";
+    Append(message, sizeof message, whatFailed);
+    Append(message, sizeof message, "\r\n\r\n");
+    Append(message, sizeof message, filePath(path) ? path : texts.folderPathTooLong);
+    Append(message, sizeof message, "\r\n\r\n");
+    Append(message, sizeof message, texts.keptUntilClosed);
+    MessageBoxA(page, message, kMessageCaption, MB_ICONERROR);
+}
 
 static HPROPSHEETPAGE CreatePage(OptionsEdit& edit, WORD englishTemplate, WORD japaneseTemplate, DLGPROC proc)
 {

@@ -31,5 +31,9 @@ OptionsEdit& EditOf(HWND page);
 // The Options page tells the sheet its window once the sheet has made it.
 void RememberOpenSheet(HWND sheet);
 
+// Tells the user, in the sheet's language, that OK could not write a file:
+// `whatFailed`, then the file's full name as `filePath` forms it.
+void TellNotSaved(HWND page, UiLanguage language, const char* whatFailed, bool (*filePath)(char* out));
+
 // True for the notice the sheet sends each page when the user presses OK.
 inline bool IsApplyNotice(LPARAM lParam) { return reinterpret_cast<const NMHDR*>(lParam)->code == PSN_APPLY; }

@@ -7,9 +7,17 @@ static const char kJapaneseFilter[] = "実行ファイル(*.exe)\0*.exe\0All Fil
 // In UiLanguage order.
 static const UiTexts kTexts[] = {
     {"Check edges more than one.", "Application path to ignore", "select ignore application", kEnglishFilter,
-     "Sashlet is not added to ignore list"},
+     "Sashlet is not added to ignore list", "Sashlet could not save its settings to this file:",
+     "Sashlet could not save the ignore list to this file:",
+     "The changes apply until Sashlet is closed. To keep them, let Sashlet write to its folder, or move it to a "
+     "folder of your own.",
+     "(the path of Sashlet's folder is too long)"},
     {"場所は上下左右のどれかにチェックを入れてください", "除外アプリのパス", "除外ファイル選択", kJapaneseFilter,
-     "Sashlet自身は除外できません。"},
+     "Sashlet自身は除外できません。", "設定を次のファイルに保存できませんでした：",
+     "除外リストを次のファイルに保存できませんでした：",
+     "変更は Sashlet を終了するまで有効です。保存するには、Sashlet のフォルダーに書き込めるようにするか、"
+     "Sashlet を自分のフォルダーに移してください。",
+     "（Sashlet のフォルダーのパスが長すぎます）"},
 };
 
 static_assert(sizeof kTexts / sizeof kTexts[0] == LanguageCount, "one set of texts per language");

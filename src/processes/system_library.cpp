@@ -10,3 +10,21 @@ HMODULE LoadSystemLibrary(const char* fileName)
         return nullptr;
     return LoadLibraryA(path);
 }
+
+typedef BOOL(WINAPI* SetDefaultDllDirectoriesFn)(DWORD flags);
+typedef BOOL(WINAPI* SetDllDirectoryAFn)(LPCSTR path);
+const DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32, which older SDKs lack
+
+LibrarySearch NarrowLibrarySearch()
+{
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    const SetDefaultDllDirectoriesFn setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    if (setDefault && setDefault(kSearchSystem32))
+        return SearchSystemFolderOnly;
+    const SetDllDirectoryAFn setDirectory = reinterpret_cast<SetDllDirectoryAFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDllDirectoryA")));
+    if (setDirectory && setDirectory(""))
+        return SearchWithoutWorkingFolder;
+    return SearchUnchanged;
+}

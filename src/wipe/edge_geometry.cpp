@@ -72,6 +72,31 @@ bool IsBeyondEdge(Edge edge, const Rect& r, ScreenSize screen)
 
 bool ReachesPastLine(Edge edge, const Rect& r, int line) { return Inward(edge) * (NearSide(edge, r) - line) <= 0; }
 
+bool MeetsScreenAlongEdge(Edge edge, const Rect& r, ScreenSize screen)
+{
+    const Axis along = Other(AxisOf(edge));
+    const Span s = SpanOf(r, along);
+    return s.lo < Extent(screen, along) && s.hi > 0;
+}
+
+static long long SharedArea(const Rect& a, const Rect& b)
+{
+    const long long w = (a.right < b.right ? a.right : b.right) - (a.left > b.left ? a.left : b.left);
+    const long long h = (a.bottom < b.bottom ? a.bottom : b.bottom) - (a.top > b.top ? a.top : b.top);
+    return w > 0 && h > 0 ? w * h : 0;
+}
+
+bool LargerPartOnPrimary(const Rect& window, const Rect* monitors, int count)
+{
+    if (count < 1)
+        return true;
+    const long long onPrimary = SharedArea(window, monitors[0]);
+    for (int i = 1; i < count; ++i)
+        if (SharedArea(window, monitors[i]) > onPrimary)
+            return false;
+    return true;
+}
+
 Point PushedCorner(Edge edge, const Rect& r, int line)
 {
     const Axis axis = AxisOf(edge);

@@ -25,6 +25,17 @@ bool IsBeyondEdge(Edge edge, const Rect& window, ScreenSize screen);
 // True when the window reaches into the strip between the edge and the line.
 bool ReachesPastLine(Edge edge, const Rect& window, int line);
 
+// True when the window meets the screen along the edge's length. One wholly
+// above or below the screen (for the Left and Right edges) or wholly beside
+// it (Top and Bottom) stands on another monitor, however near the edge it is.
+bool MeetsScreenAlongEdge(Edge edge, const Rect& window, ScreenSize screen);
+
+// True when the window's larger part lies on the primary monitor, the first
+// of `monitors`: the monitor a window belongs to is the one it shares the most
+// area with, the primary on a tie. A window that shares no area with any
+// monitor is left to the edge's own tests, as on a single screen.
+bool LargerPartOnPrimary(const Rect& window, const Rect* monitors, int count);
+
 // The window's new top-left corner: its near side on the line, size unchanged.
 Point PushedCorner(Edge edge, const Rect& window, int line);
 

@@ -84,3 +84,91 @@ ShowState ShowStateOf(LONG style)
 {
     return (style & WS_MINIMIZE) ? ShownMinimised : (style & WS_MAXIMIZE) ? ShownMaximised : ShownNormal;
 }
+
+static bool s_monitorsDeclared;
+static Monitors s_declaredMonitors;
+
+void SetMonitorsForTests(const Rect* monitors, int count)
+{
+    s_monitorsDeclared = monitors != nullptr;
+    s_declaredMonitors.count = 0;
+    for (int i = 0; monitors && i < count && i < kMaxMonitors; ++i)
+        s_declaredMonitors.rects[s_declaredMonitors.count++] = monitors[i];
+}
+
+static BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param)
+{
+    Monitors& monitors = *reinterpret_cast<Monitors*>(param);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (monitors.count == kMaxMonitors || !GetMonitorInfoA(monitor, &info))
+        return TRUE;
+    const Rect r = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+    // The primary goes first.
+    if (info.dwFlags & MONITORINFOF_PRIMARY) {
+        monitors.rects[monitors.count++] = monitors.rects[0];
+        monitors.rects[0] = r;
+    } else {
+        monitors.rects[monitors.count++] = r;
+    }
+    return TRUE;
+}
+
+void FindMonitors(Monitors& monitors)
+{
+    if (s_monitorsDeclared) {
+        monitors = s_declaredMonitors;
+        return;
+    }
+    monitors.count = 0;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+}
+
+// SHQueryUserNotificationState's answers for a full-screen program, a
+// Direct3D game and presentation mode; Windows XP has no such question.
+const int kNotificationBusy = 2, kNotificationFullScreenGame = 3, kNotificationPresentation = 4;
+
+static bool WindowsSaysFullScreen(FrontWindowLook& look)
+{
+    if (!look.shellTried) {
+        look.shellTried = true;
+        if (HMODULE shell32 = LoadSystemLibrary("shell32.dll"))
+            look.queryNotificationState = reinterpret_cast<QueryNotificationStateFn>(
+                reinterpret_cast<void*>(GetProcAddress(shell32, "SHQueryUserNotificationState")));
+    }
+    int state = 0;
+    return look.queryNotificationState && SUCCEEDED(look.queryNotificationState(&state)) &&
+           (state == kNotificationBusy || state == kNotificationFullScreenGame || state == kNotificationPresentation);
+}
+
+static bool JudgeFullScreen(FrontWindowLook& look, const HWND* bars, ScreenSize screen)
+{
+    const RECT& r = look.rect;
+    if (!look.window || r.left > 0 || r.top > 0 || r.right < screen.width || r.bottom < screen.height)
+        return false;
+    for (int e = 0; e < EdgeCount; ++e)
+        if (bars[e] == look.window)
+            return false;
+    ShellWindows shell;
+    FindShellWindows(shell);
+    if (IsDesktopOfShell(shell, look.window))
+        return false;
+    const bool looksLikeAnApplication = (look.style & WS_MAXIMIZE) || (look.style & WS_CAPTION) == WS_CAPTION;
+    return !looksLikeAnApplication || WindowsSaysFullScreen(look);
+}
+
+bool FullScreenInFront(FrontWindowLook& look, const HWND* bars, ScreenSize screen)
+{
+    HWND front = GetForegroundWindow();
+    RECT rect = {};
+    if (front && !GetWindowRect(front, &rect))
+        front = nullptr;
+    const LONG style = front ? GetWindowLongA(front, GWL_STYLE) : 0;
+    if (front == look.window && EqualRect(&rect, &look.rect) && style == look.style)
+        return look.fullScreen;
+    look.window = front;
+    look.rect = rect;
+    look.style = style;
+    look.fullScreen = JudgeFullScreen(look, bars, screen);
+    return look.fullScreen;
+}

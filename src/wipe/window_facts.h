@@ -51,3 +51,37 @@ void SetCloakedWindowTest(bool (*isCloaked)(HWND window));
 
 // How a window is shown, from its style: no message is sent to its program.
 ShowState ShowStateOf(LONG style);
+
+// The monitors, the primary first, found once per push.
+const int kMaxMonitors = 16;
+
+struct Monitors {
+    Rect rects[kMaxMonitors];
+    int count;
+};
+
+void FindMonitors(Monitors& monitors);
+
+// Lets a test declare the monitors, the primary first, as Wine under Xvfb
+// shows only one; none restores the system's answer.
+void SetMonitorsForTests(const Rect* monitors, int count);
+
+typedef HRESULT(WINAPI* QueryNotificationStateFn)(int* state);
+
+// What was last seen in front, so that the full-screen question costs a
+// look at the window in front and nothing more while nothing changes.
+struct FrontWindowLook {
+    HWND window;
+    RECT rect;
+    LONG style;
+    bool fullScreen;
+    bool shellTried;  // shell32.dll's notification state, looked up once, when first needed
+    QueryNotificationStateFn queryNotificationState;
+};
+
+// True while a program shows full screen on the primary monitor: the window
+// in front covers the whole screen and is neither the desktop nor one of
+// `bars`, and has no caption and is not maximised, or Windows says a
+// full-screen program, a game or a presentation runs. A maximised window
+// covers the screen too where the taskbar hides itself; it is no full-screen program.
+bool FullScreenInFront(FrontWindowLook& look, const HWND* bars, ScreenSize screen);

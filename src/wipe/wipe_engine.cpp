@@ -23,6 +23,7 @@ struct PushRequest {
     int line;
     HWND desktop;
     ShellWindows shell;
+    Monitors monitors;
     CloakQuery cloak;
     IgnoreQuery ignore;
 };
@@ -31,7 +32,7 @@ struct PushRequest {
 // system, so each is asked only when the ones before leave the window a
 // candidate: its rectangle first (most windows lie nowhere near the strip),
 // then its style and whether the user can see it, and the executable lookup
-// last. The shell's own windows are found once for the whole push. For a
+// last. The shell's own windows and the monitors are found once for the whole push. For a
 // top-level window, whose parent is the desktop, the WS_VISIBLE bit is all
 // IsWindowVisible looks at.
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
@@ -55,6 +56,11 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     const MovedWindowEntry* entry = MovedEntryOf(moved, window);
     if (!entry && !ReachesPastLine(request.edge, r, request.line))
         return TRUE;
+    // A window beside the screen, or mostly on another monitor, belongs to
+    // that monitor, however far it reaches over our edge.
+    if (!entry && (!MeetsScreenAlongEdge(request.edge, r, request.screen) ||
+                   !LargerPartOnPrimary(r, request.monitors.rects, request.monitors.count)))
+        return TRUE;
     // A minimised window is the system's to place; one the user cannot see
     // (hidden, or cloaked on another virtual desktop) is no obstacle.
     const LONG style = GetWindowLongA(window, GWL_STYLE);
@@ -74,8 +80,9 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
                          Edge edge, int line)
 {
-    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, {}, {}};
+    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, {}, {}, {}};
     FindShellWindows(request.shell);
+    FindMonitors(request.monitors);
     BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));

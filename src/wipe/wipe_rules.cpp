@@ -12,7 +12,7 @@ FrontVerdict JudgeFrontWindow(WindowHandle front, WindowHandle bar, WindowHandle
 
 HoverStep NextHoverStep(HoverStage stage, const HoverFacts& facts)
 {
-    const bool heldOverBar = facts.buttonHeld && !facts.windowBeingMoved && facts.overShownBar;
+    const bool heldOverBar = facts.buttonHeld && !facts.windowBeingMoved && facts.overShownBar && facts.barInSight;
     if (stage == HoverPolling)
         return heldOverBar ? HoverConfirms : HoverWaits;
     return heldOverBar ? HoverWipes : HoverPollsAgain;

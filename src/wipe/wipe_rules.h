@@ -41,6 +41,7 @@ struct HoverFacts {
     bool buttonHeld;        // left or right
     bool windowBeingMoved;  // a window dragged by its frame, a bar included, holds the button too: no file
     bool overShownBar;      // the pointer is on a bar that is shown
+    bool barInSight;        // and that bar is what the user sees there: no other window covers it
 };
 
 HoverStep NextHoverStep(HoverStage stage, const HoverFacts& facts);

@@ -10,6 +10,8 @@
 static const UINT kDragHoverPeriod = 200;
 static const UINT kDragConfirmPeriod = 300;
 static const UINT kRestoreWatchPeriod = 100;
+// The longest a session's end waits for the programs to take their windows home.
+static const DWORD kSessionEndWait = 2000;
 
 static UINT_PTR WatchTimer(Edge edge) { return IDT_WATCH_LEFT + edge; }
 
@@ -90,10 +92,45 @@ void EndWipe(WipeSession& wipe)
     StartDragHoverPoll(wipe);
 }
 
+// A move posted to another program is taken, in order, before a message sent
+// after it is answered.
+void EndWipeBeforeSessionEnds(WipeSession& wipe)
+{
+    EndWipe(wipe);
+    const DWORD start = GetTickCount();
+    for (const MovedWindowEntry& e : wipe.moved.entries) {
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= kSessionEndWait)
+            break;
+        DWORD_PTR answer;
+        if (e.window && e.returning)
+            SendMessageTimeoutA(e.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kSessionEndWait - spent,
+                                &answer);
+    }
+}
+
+// Hidden, a bar draws nothing over the full-screen program and takes no
+// gesture; shown again, it goes back on top of every window.
+static void StepBarsAside(WipeSession& wipe, bool aside)
+{
+    wipe.barsAside = aside;
+    for (int e = 0; e < EdgeCount; ++e) {
+        if (!EdgeEnabled(*wipe.settings, static_cast<Edge>(e)))
+            continue;
+        if (aside)
+            ShowWindow(wipe.bars[e], SW_HIDE);
+        else
+            SetWindowPos(wipe.bars[e], HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    }
+}
+
 void ApplySettingsToBars(WipeSession& wipe, BarActivation activation)
 {
     ShowEnabledBars(wipe.bars, *wipe.settings);
     ApplyBarLayout(wipe.bars, *wipe.settings, wipe.screen, &wipe.barBrush, activation);
+    if (wipe.barsAside)
+        StepBarsAside(wipe, true);
 }
 
 void FollowDisplayChange(WipeSession& wipe, Settings& settings)
@@ -106,11 +143,8 @@ void FollowDisplayChange(WipeSession& wipe, Settings& settings)
 
 // The shown bar under the mouse cursor, or none. A hidden bar keeps its last
 // rectangle, and its edge is switched off.
-static bool ShownBarUnderPointer(const WipeSession& wipe, Edge* edge)
+static bool ShownBarUnderPointer(const WipeSession& wipe, POINT pt, Edge* edge)
 {
-    POINT pt;
-    if (!GetCursorPos(&pt))
-        return false;
     for (int e = 0; e < EdgeCount; ++e) {
         HWND bar = wipe.bars[e];
         if ((GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) &&
@@ -144,20 +178,42 @@ static bool WindowBeingMovedOrSized()
     return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMOVESIZE);
 }
 
+// Whether one of the bars is what the user sees at the point, and which:
+// where two bars meet in a corner, the one on top. Windows does not count a
+// click-through window, such as the picture that follows a dragged file, as
+// the window at a point.
+static bool BarInSight(const WipeSession& wipe, POINT pt, Edge* edge)
+{
+    HWND there = WindowFromPoint(pt);
+    there = there ? GetAncestor(there, GA_ROOT) : nullptr;
+    for (int e = 0; e < EdgeCount; ++e) {
+        if (there && wipe.bars[e] == there) {
+            *edge = static_cast<Edge>(e);
+            return true;
+        }
+    }
+    return false;
+}
+
 // The facts a tick decides on, cheapest first: with no button held, which is
 // nearly always, nothing else is asked.
 static HoverFacts LookAtPointer(const WipeSession& wipe, Edge* edge)
 {
-    HoverFacts facts = {ButtonHeld(), false, false};
-    if (facts.buttonHeld) {
-        facts.windowBeingMoved = WindowBeingMovedOrSized();
-        facts.overShownBar = !facts.windowBeingMoved && ShownBarUnderPointer(wipe, edge);
-    }
+    HoverFacts facts = {ButtonHeld(), false, false, false};
+    POINT pt;
+    if (!facts.buttonHeld || !GetCursorPos(&pt))
+        return facts;
+    facts.windowBeingMoved = WindowBeingMovedOrSized();
+    facts.overShownBar = !facts.windowBeingMoved && ShownBarUnderPointer(wipe, pt, edge);
+    facts.barInSight = facts.overShownBar && BarInSight(wipe, pt, edge);
     return facts;
 }
 
 void DragHoverTick(WipeSession& wipe)
 {
+    const bool fullScreen = FullScreenInFront(wipe.front, wipe.bars, wipe.screen);
+    if (fullScreen != wipe.barsAside)
+        StepBarsAside(wipe, fullScreen);
     Edge edge = EdgeLeft;
     if (NextHoverStep(HoverPolling, LookAtPointer(wipe, &edge)) != HoverConfirms)
         return;

@@ -8,6 +8,7 @@
 #include "../config/settings.h"
 #include "bar_layout.h"
 #include "moved_windows.h"
+#include "window_facts.h"
 
 // The shell's timer callbacks, which call back into this session.
 struct WipeTimerProcs {
@@ -28,6 +29,10 @@ struct WipeSession {
     // front: the one left there when the bar was refused the foreground, then
     // the last desktop or ignored window found there.
     HWND allowedInFront[EdgeCount];
+    // While a program shows full screen the bars step aside, hidden, and
+    // take no gesture; they come back on top when it leaves.
+    bool barsAside;
+    FrontWindowLook front;
     WipeTimerProcs timers;
 };
 
@@ -41,6 +46,13 @@ void WipeToDraggedBar(WipeSession& wipe, Edge edge);
 
 // Ends every wipe: bars home, every moved window back, drag-hover polling on again.
 void EndWipe(WipeSession& wipe);
+
+// Windows is ending the session (signing out, shutting down, restarting for
+// updates): every wipe ends, and the programs whose windows go home get a
+// moment to take their moves before they hear of the end, as many save
+// their window's place as they close. A program that does not answer costs
+// no more than that moment.
+void EndWipeBeforeSessionEnds(WipeSession& wipe);
 
 // Shows the bars of the enabled edges, hides the others, and lays them out
 // in the colour, thickness and opacity of the settings in use.

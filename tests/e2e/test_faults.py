@@ -4,12 +4,12 @@ import os
 import subprocess
 import unittest
 
-from harness import wait_until
+from harness import wait_until, windows_path
 from test_options import OK, WIDTH_EDIT, OptionsSession
 
 
 class FaultTest(OptionsSession):
-    def test_a_folder_without_write_permission_changes_nothing_and_the_program_goes_on(self):
+    def test_a_folder_without_write_permission_is_named_changes_no_file_and_keeps_the_new_settings(self):
         ini = b'[Sashlet]\r\nWidth=4\r\n'
         lst = b'C:\\kept.exe\r\n'
         self.s.write('Sashlet.ini', ini)
@@ -23,12 +23,20 @@ class FaultTest(OptionsSession):
         self.s.keys('Up')
         self.show_ignore_page()
         self.click(OK)
+        # Each page names the file it could not write, in the order the sheet applies them.
+        for what, name in (('its settings', 'Sashlet.ini'), ('the ignore list', 'ignore.lst')):
+            self.assertEqual(wait_until(self.box, 10, message='the box about ' + name),
+                             'Sashlet|Sashlet could not save %s to this file:\n\n%s\n\nThe changes apply '
+                             'until Sashlet is closed. To keep them, let Sashlet write to its folder, or move it to a '
+                             'folder of your own.' % (what, windows_path(self.s.path(name))))
+            self.s.keys('Return')
+            wait_until(lambda: self.box() is None, 10, message='the box to close')
         wait_until(self.sheet_closed, 10, message='the sheet to close')
         self.assertEqual(self.s.read('Sashlet.ini'), ini)
         self.assertEqual(self.s.read('ignore.lst'), lst)
         self.assertEqual(sorted(os.listdir(self.s.app_dir)), ['Sashlet.exe', 'Sashlet.ini', 'ignore.lst'])
         self.assertIsNone(self.s.sashlet.poll())
-        self.assertWindowAt('SashletLeft', 0, 0, size=(4, 768))
+        self.assertWindowAt('SashletLeft', 0, 0, size=(5, 768))
 
     def test_garbage_files_at_start_up_still_give_a_working_bar(self):
         self.s.write('Sashlet.ini', bytes(range(256)) * 64)

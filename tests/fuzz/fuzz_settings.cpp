@@ -33,7 +33,11 @@ void ReadString(void* c, const char* key, const char* def, char* out, int size)
     out[n] = '\0';
 }
 
-void Write(void* c, const char* key, const char* value) { static_cast<Store*>(c)->values[key] = value; }
+bool Write(void* c, const char* key, const char* value)
+{
+    static_cast<Store*>(c)->values[key] = value;
+    return true;
+}
 
 // "Key=value" lines, as a hand-edited file might hold them.
 Store Parse(const uint8_t* data, size_t size)

@@ -223,3 +223,46 @@ TEST_CASE("a window following its bar back stops at its home and follows it out 
         CHECK(FollowedCorner(edge, atOut, half, homeCorner) == PushedCorner(edge, atOut, half));
     }
 }
+
+TEST_CASE("a wipe takes only windows in its strip on the primary screen, in both axes")
+{
+    struct Row {
+        const char* what;
+        ScreenSize screen;
+        Edge edge;
+        Rect window;
+        bool second;  // a second monitor stands where `monitor` says
+        Rect monitor;
+        bool taken;
+    };
+    const Rect leftOf1024 = {-1280, 0, 0, 1024}, belowOf1024 = {0, 768, 1024, 1536}, rightOf768 = {768, 0, 1792, 768};
+    const Row rows[] = {
+        {"in the strip", {1024, 768}, EdgeLeft, {20, 100, 220, 250}, false, {}, true},
+        {"wholly below the screen", {1024, 768}, EdgeLeft, {20, 818, 220, 968}, false, {}, false},
+        {"wholly above the screen", {1024, 768}, EdgeRight, {900, -300, 1010, -1}, false, {}, false},
+        {"touching the screen's bottom from below", {1024, 768}, EdgeLeft, {20, 768, 220, 900}, false, {}, false},
+        {"one row on the screen", {1024, 768}, EdgeLeft, {20, 767, 220, 900}, false, {}, true},
+        {"wholly right of the screen", {1024, 768}, EdgeTop, {1064, 10, 1264, 160}, false, {}, false},
+        {"wholly left of the screen", {1024, 768}, EdgeBottom, {-400, 700, -10, 760}, false, {}, false},
+        {"8 px over the edge, alone", {1024, 768}, EdgeLeft, {-600, 100, 8, 300}, false, {}, true},
+        {"8 px over the edge from a monitor to the left", {1024, 768}, EdgeLeft, {-600, 100, 8, 300}, true, leftOf1024,
+         false},
+        {"maximised on the monitor to the left", {1024, 768}, EdgeLeft, {-1288, -8, 8, 1032}, true, leftOf1024, false},
+        {"mostly ours, overhanging the monitor to the left", {1024, 768}, EdgeLeft, {-100, 100, 300, 300}, true,
+         leftOf1024, true},
+        {"maximised on the monitor below", {1024, 768}, EdgeBottom, {-8, 760, 1032, 1544}, true, belowOf1024, false},
+        {"half on each, ours wins the tie", {1024, 768}, EdgeBottom, {100, 668, 300, 868}, true, belowOf1024, true},
+        {"portrait, wholly below", {768, 1024}, EdgeRight, {700, 1030, 760, 1100}, false, {}, false},
+        {"portrait, in the strip", {768, 1024}, EdgeRight, {700, 900, 760, 1020}, false, {}, true},
+        {"portrait, 8 px over from the right", {768, 1024}, EdgeRight, {760, 200, 1500, 600}, true, rightOf768, false},
+    };
+    for (const Row& r : rows) {
+        CAPTURE(r.what);
+        const Rect monitors[] = {{0, 0, r.screen.width, r.screen.height}, r.monitor};
+        const int line = WipeLine(r.edge, r.screen, 150);
+        const bool taken = !IsBeyondEdge(r.edge, r.window, r.screen) && ReachesPastLine(r.edge, r.window, line) &&
+                           MeetsScreenAlongEdge(r.edge, r.window, r.screen) &&
+                           LargerPartOnPrimary(r.window, monitors, r.second ? 2 : 1);
+        CHECK(taken == r.taken);
+    }
+}

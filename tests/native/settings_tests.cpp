@@ -31,11 +31,12 @@ void FakeReadString(void* c, const char* key, const char* def, char* out, int si
     snprintf(out, static_cast<size_t>(size), "%s", it == ini.values.end() ? def : it->second.c_str());
 }
 
-void FakeWrite(void* c, const char* key, const char* value)
+bool FakeWrite(void* c, const char* key, const char* value)
 {
     auto& ini = *static_cast<FakeIni*>(c);
     ini.values[key] = value;
     ini.writes.emplace_back(key, value);
+    return true;
 }
 
 Settings Load(FakeIni& ini, ScreenSize screen = {1024, 768}, Settings start = {})

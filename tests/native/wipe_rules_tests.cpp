@@ -69,11 +69,12 @@ TEST_CASE("a button held over a shown bar is confirmed a tick later, and only th
         HoverStep polling, confirming;
     };
     const Row rows[] = {
-        {"nothing held", {false, false, false}, HoverWaits, HoverPollsAgain},
-        {"held elsewhere", {true, false, false}, HoverWaits, HoverPollsAgain},
-        {"held over a bar", {true, false, true}, HoverConfirms, HoverWipes},
-        {"a window dragged by its frame over a bar", {true, true, true}, HoverWaits, HoverPollsAgain},
-        {"over a bar, nothing held", {false, false, true}, HoverWaits, HoverPollsAgain},
+        {"nothing held", {false, false, false, false}, HoverWaits, HoverPollsAgain},
+        {"held elsewhere", {true, false, false, false}, HoverWaits, HoverPollsAgain},
+        {"held over a bar", {true, false, true, true}, HoverConfirms, HoverWipes},
+        {"held where a full-screen program covers a bar", {true, false, true, false}, HoverWaits, HoverPollsAgain},
+        {"a window dragged by its frame over a bar", {true, true, true, true}, HoverWaits, HoverPollsAgain},
+        {"over a bar, nothing held", {false, false, true, true}, HoverWaits, HoverPollsAgain},
     };
     for (const Row& r : rows) {
         CAPTURE(r.what);

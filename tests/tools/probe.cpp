@@ -5,15 +5,20 @@
 //   probe destroy TITLE           sends WM_DESTROY to it
 //   probe activate TITLE          makes it the foreground window
 //   probe show TITLE CMD          asks its program to show it so (ShowWindowAsync, SW_* number)
-//   probe metrics                 icon spacing|screen width|screen height|DPI
+//   probe metrics                 icon spacing|screen width|screen height|DPI|vertical icon spacing
 //   probe hang TITLE              makes testwin's process stop responding
 //   probe resume                  lets it respond again
 //   probe answers TITLE           exit code 0 when its program answers a message within 200 ms
 //   probe resolution W H          changes the screen size (virtual desktop mode)
 //   probe foreground              the line of the foreground window
+//   probe at X Y                  the line of the top-level window the system finds at that point
+//   probe end-session             ends the session as Windows does: WM_QUERYENDSESSION to every
+//                                 top-level window, then WM_ENDSESSION to every one; the
+//                                 windows that did not agree, one title a line
 //   probe font FACE POINTS        the face, height and average width the system gives that font
 //   probe sheet                   every control of the open property sheet:
 //                                 handle|parent handle|id|class|visible|rect|text
+//   probe controls TITLE          the window with that title, then each of its controls as for sheet
 //   probe box                     caption|text of the open message box
 //   probe resources TITLE         gdi|user|handles|private bytes of the process owning that window
 //   probe soak-wipes N OTHER      N double-click wipes of the Left bar, each ended by activating OTHER
@@ -140,6 +145,13 @@ static int PrintSheet(char**, HWND)
     return 0;
 }
 
+static int PrintControls(char**, HWND w)
+{
+    PrintWindow(w);
+    EnumChildWindows(w, PrintControl, 0);
+    return 0;
+}
+
 static int PrintBox(char**, HWND)
 {
     HWND w = FindDialogWindow(true);
@@ -176,8 +188,8 @@ static int ChangeResolution(char** argv, HWND)
 static int Metrics(char**, HWND)
 {
     HDC dc = GetDC(nullptr);
-    printf("%d|%d|%d|%d\n", GetSystemMetrics(SM_CXICONSPACING), GetSystemMetrics(SM_CXSCREEN),
-           GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(dc, LOGPIXELSY));
+    printf("%d|%d|%d|%d|%d\n", GetSystemMetrics(SM_CXICONSPACING), GetSystemMetrics(SM_CXSCREEN),
+           GetSystemMetrics(SM_CYSCREEN), GetDeviceCaps(dc, LOGPIXELSY), GetSystemMetrics(SM_CYICONSPACING));
     ReleaseDC(nullptr, dc);
     return 0;
 }
@@ -190,6 +202,59 @@ static int Foreground(char**, HWND)
     if (w)
         PrintWindow(w);
     return 0;
+}
+
+static int WindowAt(char** argv, HWND)
+{
+    const POINT pt = {atoi(argv[2]), atoi(argv[3])};
+    HWND w = WindowFromPoint(pt);
+    if (!w)
+        return 1;
+    PrintWindow(GetAncestor(w, GA_ROOT));
+    return 0;
+}
+
+// Windows asks every program before it tells every program, each with a
+// time limit; the probe's own windows are left out.
+const UINT kEndSessionTimeout = 5000;
+
+struct TopLevelWindows {
+    HWND windows[4096];
+    int count;
+};
+
+static BOOL CALLBACK CollectTopLevel(HWND w, LPARAM param)
+{
+    TopLevelWindows& all = *reinterpret_cast<TopLevelWindows*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid != GetCurrentProcessId() && all.count < 4096)
+        all.windows[all.count++] = w;
+    return TRUE;
+}
+
+static int EndSession(char**, HWND)
+{
+    static TopLevelWindows all;
+    all.count = 0;
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&all));
+    bool allAgreed = true;
+    for (int i = 0; i < all.count; ++i) {
+        DWORD_PTR agreed = TRUE;
+        if (SendMessageTimeoutA(all.windows[i], WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                                kEndSessionTimeout, &agreed) && !agreed) {
+            char title[256] = "";
+            GetWindowTextA(all.windows[i], title, sizeof title);
+            printf("%s\n", title);
+            allAgreed = false;
+        }
+    }
+    for (int i = 0; i < all.count; ++i) {
+        DWORD_PTR answer;
+        SendMessageTimeoutA(all.windows[i], WM_ENDSESSION, allAgreed, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                            kEndSessionTimeout, &answer);
+    }
+    return allAgreed ? 0 : 1;
 }
 
 static int Resources(char**, HWND w)
@@ -256,10 +321,13 @@ static const Command kCommands[] = {
     {"resolution", 4, false, ChangeResolution},
     {"metrics", 2, false, Metrics},
     {"foreground", 2, false, Foreground},
+    {"at", 4, false, WindowAt},
+    {"end-session", 2, false, EndSession},
     {"show", 4, true, Show},
     {"resources", 3, true, Resources},
     {"gdi-objects", 3, true, GdiObjectsCommand},
     {"find", 3, true, Find},
+    {"controls", 3, true, PrintControls},
     {"destroy", 3, true, Destroy},
     {"hang", 3, true, Hang},
     {"answers", 3, true, Answers},

@@ -8,14 +8,19 @@
 #include "probe.h"
 #include "resource.h"
 
+// A cycle is a miss only when it never completes: on a loaded machine a round
+// trip through Sashlet may take seconds, and the soak counts leaks, not speed.
+const DWORD kCycleDeadline = 15000;
+
 static bool WaitFor(bool (*condition)(HWND), HWND w)
 {
-    for (int i = 0; i < 400; ++i) {
-        if (condition(w))
-            return true;
+    const DWORD start = GetTickCount();
+    while (!condition(w)) {
+        if (GetTickCount() - start > kCycleDeadline)
+            return false;
         Sleep(5);
     }
-    return false;
+    return true;
 }
 
 static bool BarOut(HWND bar)

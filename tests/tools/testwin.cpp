@@ -23,7 +23,12 @@
 //   tool        a tool window (WS_EX_TOOLWINDOW), as palettes are
 //   owned       owned by the window made just before it, as a dialog is
 //   log         appends each place the window is moved to, "x,y" a line, to
-//               TITLE.moves in the working folder
+//               TITLE.moves in the working folder, and "ending" when it hears
+//               the session end (WM_ENDSESSION), as a program saves its place then
+//   menu        a right click opens a context menu, whose loop keeps the mouse
+//               to itself wherever the pointer goes, until a choice or Escape
+//   clickthrough  layered and transparent to the mouse, as the picture of a
+//               dragged file is: the system looks through it for the window below
 // Options combine with commas ("caption,text").
 // A window sent WM_APP stops pumping messages, as a program that has stopped
 // responding does, until the event "SashletTestResume" is set.
@@ -44,6 +49,31 @@
 extern "C" BOOL WINAPI SetShellWindow(HWND window);
 
 static Content ContentOf(HWND w) { return static_cast<Content>(GetWindowLongPtrA(w, GWLP_USERDATA)); }
+
+static void ShowContextMenu(HWND w, LPARAM lp)
+{
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "&Open");
+    AppendMenuA(menu, MF_STRING, 2, "&Properties");
+    POINT pt = {GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    ClientToScreen(w, &pt);
+    TrackPopupMenu(menu, 0, pt.x, pt.y, 0, w, nullptr);
+    DestroyMenu(menu);
+}
+
+// Appends a line to TITLE.moves for a window made with "log".
+static void Log(HWND w, const char* line)
+{
+    if (!GetPropA(w, "log"))
+        return;
+    char name[160];
+    GetWindowTextA(w, name, 140);
+    lstrcatA(name, ".moves");
+    if (FILE* f = fopen(name, "a")) {
+        fprintf(f, "%s\n", line);
+        fclose(f);
+    }
+}
 
 // A press starts what a drag source does: it keeps the mouse until release,
 // so windows it passes over get no mouse messages.
@@ -93,20 +123,22 @@ static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
     case WM_RBUTTONUP:
         ReleaseCapture();
         EndDrag(w);
+        if (msg == WM_RBUTTONUP && GetPropA(w, "menu"))
+            ShowContextMenu(w, lp);
         return 0;
     case WM_WINDOWPOSCHANGED: {
         const WINDOWPOS* pos = reinterpret_cast<const WINDOWPOS*>(lp);
-        if (GetPropA(w, "log") && !(pos->flags & SWP_NOMOVE)) {
-            char name[160];
-            GetWindowTextA(w, name, 140);
-            lstrcatA(name, ".moves");
-            if (FILE* f = fopen(name, "a")) {
-                fprintf(f, "%d,%d\n", pos->x, pos->y);
-                fclose(f);
-            }
+        if (!(pos->flags & SWP_NOMOVE)) {
+            char line[32];
+            snprintf(line, sizeof line, "%d,%d", pos->x, pos->y);
+            Log(w, line);
         }
         break;
     }
+    case WM_ENDSESSION:
+        if (wp)
+            Log(w, "ending");
+        return 0;
     case WM_COMMAND:
         if (HIWORD(wp) == BN_CLICKED) {
             char title[128];
@@ -168,8 +200,10 @@ static void Create(const char* title, int x, int y, int w, int h, const char* op
                       : Has(options, "tray")  ? "Shell_TrayWnd"
                       : Has(options, "tray2") ? "Shell_SecondaryTrayWnd"
                                               : "SashletTestWindow";
+    const bool clickThrough = Has(options, "clickthrough");
     const DWORD exStyle = (desktop || Has(options, "tool") ? WS_EX_TOOLWINDOW : 0) |
-                          (Has(options, "topmost") ? WS_EX_TOPMOST : 0);
+                          (Has(options, "topmost") ? WS_EX_TOPMOST : 0) |
+                          (clickThrough ? WS_EX_LAYERED | WS_EX_TRANSPARENT : 0);
     HWND owner = Has(options, "owned") ? g_lastCreated : nullptr;
     HWND hwnd = CreateWindowExA(exStyle, cls, title, desktop ? style & ~WS_VISIBLE : style, x, y, w, h, owner, nullptr,
                                 inst, nullptr);
@@ -184,6 +218,10 @@ static void Create(const char* title, int x, int y, int w, int h, const char* op
         SetShellWindow(hwnd);
     if (Has(options, "log"))
         SetPropA(hwnd, "log", reinterpret_cast<HANDLE>(1));
+    if (Has(options, "menu"))
+        SetPropA(hwnd, "menu", reinterpret_cast<HANDLE>(1));
+    if (clickThrough)
+        SetLayeredWindowAttributes(hwnd, 0, 160, LWA_ALPHA);
     if (desktop) {
         SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         if (!hidden)

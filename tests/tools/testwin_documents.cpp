@@ -129,8 +129,11 @@ void StartDrag(HWND source, LPARAM lp)
         return;
     g_dragRow = row;
     InvalidateRect(source, nullptr, TRUE);
-    g_dragImage = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, "SashletTestDragImage",
-                                  "drag image", WS_POPUP, 0, 0, 110, 54, nullptr, nullptr, nullptr, nullptr);
+    // Layered and transparent to the mouse, as Windows' own drag picture is.
+    g_dragImage = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT,
+                                  "SashletTestDragImage", "drag image", WS_POPUP, 0, 0, 110, 54, nullptr, nullptr, nullptr,
+                                  nullptr);
+    SetLayeredWindowAttributes(g_dragImage, 0, 224, LWA_ALPHA);
     MoveDragImage(source, lp);
     ShowWindow(g_dragImage, SW_SHOWNOACTIVATE);
 }

@@ -40,7 +40,7 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD)
     EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&box));
     if (!box)
         return;
-    char text[256] = "", caption[64] = "";
+    char text[1024] = "", caption[64] = "";
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     GetWindowTextA(box, caption, sizeof caption);
     g_boxText = std::string(caption) + "|" + text;
@@ -193,6 +193,39 @@ TEST_CASE_FIXTURE(PageFixture, "the Japanese page refuses in Japanese")
     CHECK(Apply() == PSNRET_INVALID_NOCHANGEPAGE);
     CHECK(g_boxText == "Sashlet|場所は上下左右のどれかにチェックを入れてください");
     CHECK_FALSE(FileExists(kIni));
+}
+
+TEST_CASE_FIXTURE(PageFixture, "a file OK cannot write is named in the sheet's language, and what OK took stays in use")
+{
+    WriteFileBytes(kIni, "[Sashlet]\r\nWidth=4\r\n");
+    SetFileAttributesA(kIni.c_str(), FILE_ATTRIBUTE_READONLY);
+    edit.language = LanguageJapanese;
+    Open(IDD_OPTIONS_JAPANESE, OptionsPageProc);
+    SendDlgItemMessageA(page, IDC_WIDTH_SPIN, UDM_SETPOS32, 0, 9);
+    CHECK(Apply() == 0);
+    CHECK(g_boxText.rfind("Sashlet|設定を次のファイルに保存できませんでした：\r\n\r\n" + kIni + "\r\n\r\n変更は", 0) == 0);
+    CHECK(Ini() == "[Sashlet]\r\nWidth=4\r\n");
+    CHECK(settings.width == 9);
+    CHECK(g_savedCount == 1);
+
+    DestroyWindow(page);
+    WriteFileBytes(kList, "C:\\a.exe\r\nC:\\b.exe\r\n");
+    SetFileAttributesA(kList.c_str(), FILE_ATTRIBUTE_READONLY);
+    LoadIgnoreList(ignore);
+    edit.language = LanguageEnglish;
+    Open(IDD_IGNORE_ENGLISH, IgnorePageProc);
+    HWND list = GetDlgItem(page, IDC_IGNORE_LIST);
+    LVITEMA state = {};
+    state.stateMask = state.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_IGNORE_DELETE, 0), 0);
+    CHECK(Apply() == 0);
+    CHECK(g_boxText.rfind("Sashlet|Sashlet could not save the ignore list to this file:\r\n\r\n" + kList, 0) == 0);
+    std::string bytes;
+    REQUIRE(ReadFileBytes(kList, bytes));
+    CHECK(bytes == "C:\\a.exe\r\nC:\\b.exe\r\n");
+    REQUIRE(ignore.count == 1);
+    CHECK(std::string(ignore.entries[0]) == "C:\\b.exe");
 }
 
 TEST_CASE_FIXTURE(PageFixture, "the Ignore page lists, deletes and writes its rows")

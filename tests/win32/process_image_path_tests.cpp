@@ -4,6 +4,7 @@
 #include <string>
 
 #include "processes/process_image_path.h"
+#include "processes/system_library.h"
 #include "test_windows.h"
 
 namespace {
@@ -84,4 +85,26 @@ TEST_CASE("the platform family decides the route" * doctest::test_suite("platfor
     const char* expected = getenv("SASHLET_EXPECT_PLATFORM");
     REQUIRE_MESSAGE(expected != nullptr, "SASHLET_EXPECT_PLATFORM names the family the prefix reports");
     CHECK(v.dwPlatformId == static_cast<DWORD>(atoi(expected)));
+}
+
+TEST_CASE("narrowed at start-up, the library search no longer looks beside the program")
+{
+    HMODULE planted = LoadLibraryA("planted.dll");
+    REQUIRE_MESSAGE(planted != nullptr, "found by its bare name beside the program, as Windows searches at first");
+    FreeLibrary(planted);
+    CHECK(NarrowLibrarySearch() == SearchSystemFolderOnly);
+    planted = LoadLibraryA("planted.dll");
+    CHECK(planted == nullptr);
+    HMODULE system = LoadSystemLibrary("psapi.dll");
+    CHECK(system != nullptr);
+    if (system)
+        FreeLibrary(system);
+    // The rest of the tests search as Windows does by default.
+    typedef BOOL(WINAPI * SetDefaultDllDirectoriesFn)(DWORD);
+    const SetDefaultDllDirectoriesFn setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+    REQUIRE(static_cast<bool>(setDefault));
+    setDefault(0x1000);  // LOAD_LIBRARY_SEARCH_DEFAULT_DIRS
+    if (planted)
+        FreeLibrary(planted);
 }

@@ -278,3 +278,24 @@ TEST_CASE_FIXTURE(WipeFixture, "a recorded window closed before the restore brea
     CHECK(ArrivesAt("stays", 10, 10));
     CHECK(Moved() == 0);
 }
+
+TEST_CASE_FIXTURE(WipeFixture, "a window mostly on the monitor beside ours belongs to that monitor")
+{
+    const int W = wipe.screen.width, H = wipe.screen.height;
+    // Maximised on a monitor to the left, a window's frame overhangs ours by 8 px.
+    REQUIRE(windows.Start(Layout("overhang", -600, 100, 608, 200) + Layout("ours", -100, 400, 300, 100), "ours"));
+    const Rect monitors[] = {{0, 0, W, H}, {-1280, 0, 0, 1024}};
+    SetMonitorsForTests(monitors, 2);
+    Push(EdgeLeft, 150);
+    SetMonitorsForTests(nullptr, 0);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("overhang", -600, 100));
+    CHECK(IsAt("ours", 150, 400));
+    Restore();
+    CHECK(ArrivesAt("ours", -100, 400));
+    // With one monitor it is the screen's, and pulled on as ever.
+    Push(EdgeLeft, 150);
+    CHECK(ArrivesAt("overhang", 150, 100));
+    Restore();
+    CHECK(ArrivesAt("overhang", -600, 100));
+}
