@@ -24,9 +24,15 @@ ARTIFACTS = os.environ.get('SASHLET_ARTIFACTS', '/tmp/sashlet-artifacts')
 SCREEN = (1024, 768)
 ICON_CELL = 75      # the desktop's icon spacing, and the stand-in desktop's grid
 ICON_ROWS = 6       # the stand-in desktop's icons fill two columns of six
+ICON_ROWS_APART = 100  # the desktop's vertical icon spacing, which no wipe uses
 DESKTOP_COLOUR = (22, 92, 148)
 EDGES = ('Left', 'Right', 'Top', 'Bottom')
 BAR_TITLES = tuple('Sashlet' + edge for edge in EDGES)
+# How long a round trip through other processes may take before a test gives
+# up: a posted move landing, a window showing, a bar coming forward. A test
+# that passes waits only as long as it must; this is the bound for a slow,
+# loaded machine, where the 32-bit Wine takes several times its usual time.
+SETTLE = 15
 WINE_SH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wine.sh')
 
 
@@ -37,14 +43,16 @@ def resource_id(name):
 
 
 def wait_until(condition, timeout=10.0, interval=0.05, message='condition'):
-    """Polls until condition() gives a true value, which is returned."""
+    """Polls until condition() gives a true value, which is returned. `message`
+    may be a callable, asked at the deadline, so that it tells what was seen then."""
     deadline = time.monotonic() + timeout
     while True:
         value = condition()
         if value:
             return value
         if time.monotonic() > deadline:
-            raise AssertionError('timed out waiting for ' + message)
+            raise AssertionError('timed out after %.0f s waiting for %s' % (
+                timeout, message() if callable(message) else message))
         time.sleep(interval)
 
 
@@ -116,6 +124,14 @@ def desktop_keys(name):
             '\n[Software\\\\Wine\\\\Explorer\\\\Desktops] 1700000000\n"%s"="%dx%d"\n' % ((name, name) + SCREEN))
 
 
+def icon_spacing_keys():
+    """Icon spacings as Windows keeps them, in twips (-15 to a pixel at 96 DPI):
+    75 px across and 100 px down, so that a wipe measured by the vertical
+    spacing shows at once."""
+    return ('\n[Control Panel\\\\Desktop\\\\WindowMetrics] 1700000000\n'
+            '"IconSpacing"="-%d"\n"IconVerticalSpacing"="-%d"\n' % (ICON_CELL * 15, ICON_ROWS_APART * 15))
+
+
 def dpi_keys(dpi):
     """The display's DPI as a scaled Windows display reports it (144 for 150 %)."""
     return '\n[Control Panel\\\\Desktop] 1700000000\n"LogPixels"=dword:%08x\n' % dpi
@@ -155,6 +171,7 @@ class Session:
         # window: frames, captions and maximised windows as on Windows, and
         # display changes that reach the programs.
         with open(os.path.join(self.prefix, 'user.reg'), 'a') as f:
+            f.write(icon_spacing_keys())
             if virtual_desktop:
                 f.write(desktop_keys('Default' if virtual_desktop is True else virtual_desktop))
             if dpi:
@@ -227,7 +244,11 @@ class Session:
         return p
 
     def start_windows(self, *layouts, exe=None):
-        """Starts a test process owning plain windows; waits until they exist.
+        """Starts a test process owning plain windows; waits until they exist,
+        are shown as they will stay (a maximised or minimised window changes a
+        moment after it exists), and the window in front has settled: a new
+        program activates its window a moment later, and one that took the
+        front in the middle of a gesture would end a wipe by the rules.
         Once in some hundreds of starts a test window never came: a test
         process that ended before its windows showed is started once more, as
         that is the stand-in's fault, not Sashlet's."""
@@ -247,6 +268,7 @@ class Session:
                     self.screenshot('not-shown')
                     raise self.not_shown('window ' + t, p) from None
             if p.poll() is None:  # an ended process has no windows left to find
+                self.settled(lambda: (self.front(), [self.find(t) for t in titles]), quiet=0.3, timeout=SETTLE)
                 return p
             if attempt == 2:
                 raise self.not_shown('window ' + t, p)
@@ -280,6 +302,20 @@ class Session:
     def bars(self):
         return [w for w in self.windows('CSashlet') if w.title in BAR_TITLES]
 
+    def front(self):
+        """The title of the window in front, or None."""
+        line = self.probe('foreground')[1].strip()
+        return line.rsplit('|', 4)[0] if line else None
+
+    def activate(self, title):
+        """Brings a window to the front, as a click on its taskbar button does, and waits until it is there."""
+        self.probe('activate', title)
+        self.wait_in_front(title)
+
+    def wait_in_front(self, title):
+        wait_until(lambda: self.front() == title, SETTLE, message=lambda: '%s in front (in front: %s)' % (
+            title, self.front()))
+
     def find(self, title):
         code, out = self.probe('find', title)
         return Window(out.strip()) if code == 0 and out.strip() else None
@@ -310,36 +346,42 @@ class Session:
         self.xdotool('key', *names)
 
     def double_click_bar(self, title, x, y):
+        """Double-clicks the bar, and waits until it has come to the front, as its wipe makes it."""
         self.raise_bar(title)
         self.xdotool('mousemove', x, y, 'click', '--repeat', 2, '--delay', 80, 1)
+        self.wait_in_front(title)
 
     def drag_bar(self, title, start, *path):
-        """Presses on the bar at `start`, moves through `path` and lets go."""
+        """Presses on the bar at `start`, moves through `path` and lets go. The
+        press brings the bar to the front, which its wipe keeps there."""
         self.raise_bar(title)
         self.xdotool('mousemove', start[0], start[1], 'mousedown', 1)
-        self.move_through(*path)
-        self.xdotool('mouseup', 1)
+        try:
+            self.wait_in_front(title)
+            self.move_through(*path)
+        finally:
+            self.xdotool('mouseup', 1)
 
     def move_through(self, *points):
         for x, y in points:
             self.xdotool('mousemove', x, y)
 
     @contextlib.contextmanager
-    def holding(self, x, y):
-        """Presses the left button at x,y, as on an item to drag, and keeps it
-        down until the block ends. The pause is a person's: Wine notices the
-        pointer leaving a window by polling, so a quicker move goes unseen."""
-        self.xdotool('mousemove', x, y, 'mousedown', 1, 'sleep', 0.6)
+    def holding(self, x, y, button=1):
+        """Presses a button (1 left, 3 right) at x,y, as on an item to drag, and
+        keeps it down until the block ends. The pause is a person's: Wine
+        notices the pointer leaving a window by polling, so a quicker move goes unseen."""
+        self.xdotool('mousemove', x, y, 'mousedown', button, 'sleep', 0.6)
         try:
             yield
         finally:
-            self.xdotool('mouseup', 1)
+            self.xdotool('mouseup', button)
 
     def open_menu(self, title, x, y):
         """Right-clicks the bar at x,y and waits for its menu."""
         self.raise_bar(title)
         self.click(x, y, 3)
-        wait_until(lambda: self.windows('#32768'), 5, message='the context menu')
+        wait_until(lambda: self.windows('#32768'), SETTLE, message='the context menu')
 
     def settled(self, read, quiet=0.5, timeout=10):
         """Reads `read()` until it has stayed the same for `quiet` seconds; returns it."""
@@ -449,11 +491,14 @@ class SessionTest(unittest.TestCase):
 
     def assertWindowAt(self, title, left, top, size=None):
         """Waits for the window at left,top (and of `size`, when given), as posted moves land."""
+        seen = []
+
         def there():
-            w = self.s.find(title)
+            seen[:] = [self.s.find(title)]
+            w = seen[0]
             return w if w and (w.left, w.top) == (left, top) and (size is None or w.size == size) else None
-        return wait_until(there, 5, message='%s at %d,%d%s (now %r)' % (
-            title, left, top, '' if size is None else ' size %r' % (size,), self.s.find(title)))
+        return wait_until(there, SETTLE, message=lambda: '%s at %d,%d%s (last seen %r; in front: %s)' % (
+            title, left, top, '' if size is None else ' size %r' % (size,), seen and seen[0], self.s.front()))
 
 
 def windows_path(unix_path):

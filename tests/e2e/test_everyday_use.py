@@ -5,7 +5,7 @@ back, and where the options sheet opens."""
 import time
 import unittest
 
-from harness import SCREEN, SessionTest, Window, wait_until
+from harness import SCREEN, SETTLE, SessionTest, Window, wait_until
 from test_options import OK, RIGHT_CHECK, OptionsSession
 
 W, H = SCREEN
@@ -24,7 +24,7 @@ class SwitchedOffEdgeTest(OptionsSession):
         self.click(RIGHT_CHECK)
         self.click(OK)
         wait_until(self.sheet_closed, 10, message='the sheet to close')
-        wait_until(lambda: not self.s.find('SashletRight').visible, 5, message='the Right bar hidden')
+        wait_until(lambda: not self.s.find('SashletRight').visible, SETTLE, message='the Right bar hidden')
         # A press held at the very edge, as on a maximised window's scroll bar.
         with self.s.holding(W - 1, 350):
             self.s.assert_unchanged(lambda: (self.s.find('src').left, self.s.find('a').left), 1.5, (700, 900))
@@ -44,7 +44,7 @@ class StateChangedWhilePushedTest(SessionTest):
         self.wipe('a:10,100,300,200:caption')
         self.assertWindowAt('a', D, 100)
         self.assertEqual(self.s.probe('show', 'a', str(SW_SHOWMAXIMIZED))[0], 0)
-        wait_until(lambda: self.s.find('SashletLeft').left == 0, 5, message='the wipe to end')
+        wait_until(lambda: self.s.find('SashletLeft').left == 0, SETTLE, message='the wipe to end')
         self.s.assert_unchanged(lambda: (self.s.find('a').state, self.s.find('a').rect), 1.0,
                                 ('maximized', (-4, -4, W + 4, H + 4)))
 
@@ -64,7 +64,7 @@ class StateChangedWhilePushedTest(SessionTest):
         self.wipe('max:100,100,300,200:maximized')
         self.assertWindowAt('max', D, -4)
         self.assertEqual(self.s.probe('show', 'max', str(SW_RESTORE))[0], 0)
-        wait_until(lambda: self.s.find('SashletLeft').left == 0, 5, message='the wipe to end')
+        wait_until(lambda: self.s.find('SashletLeft').left == 0, SETTLE, message='the wipe to end')
         self.s.assert_unchanged(lambda: (self.s.find('max').state, self.s.find('max').left), 1.0, ('normal', 100))
 
 
@@ -84,10 +84,14 @@ class BrushedBarTest(SessionTest):
         self.s.start_sashlet()
         self.s.start_windows('source:300,300,200,200', 'a:10,100,200,150')
         self.s.raise_bar('SashletLeft')
+        # Each pass rests on the bar 0.1 s: the poll (every 0.2 s) notices some
+        # of them, and its confirmation comes 0.3 s after that, when the pointer
+        # has been gone 0.2 s at least. One xdotool run keeps the passes'
+        # timing its own, however loaded the machine.
+        passes = ['mousemove', 200, 600, 'mousemove', 1, 700, 'sleep', 0.1, 'mousemove', 200, 600, 'sleep', 0.4] * 5
         with self.s.holding(400, 400):
-            self.s.move_through((200, 600), (1, 700))
-            time.sleep(0.25)
-            self.s.move_through((200, 600), (400, 500))
+            self.s.xdotool(*passes)
+            self.s.move_through((400, 500))
             time.sleep(0.6)
         self.assertEqual(self.s.probe('foreground')[1].split('|')[0], 'source')
         self.assertEqual(self.s.find('a').left, 10)
@@ -111,14 +115,14 @@ class BarDraggedBackTest(SessionTest):
         self.s.start_sashlet()
         self.s.start_windows('a:10,100,100,80', 'b:300,250,100,80', 'c:500,400,100,80', 'other:800,600,100,80')
         self.s.drag_bar('SashletLeft', (1, 700), (100, 700), (300, 700), (500, 700), (600, 700))
-        bar = wait_until(lambda: (lambda b: b if b.left > 500 else None)(self.s.find('SashletLeft')), 5,
+        bar = wait_until(lambda: (lambda b: b if b.left > 500 else None)(self.s.find('SashletLeft')), SETTLE,
                          message='the bar dropped')
         for title, top in (('a', 100), ('b', 250), ('c', 400)):
             self.assertWindowAt(title, bar.rect[2], top)
         self.s.drag_bar('SashletLeft', (bar.left + 1, 700), (400, 700), (200, 700), (0, 700))
         for title, left, top in (('a', 10, 100), ('b', 300, 250), ('c', 500, 400)):
             self.assertWindowAt(title, left, top)
-        self.s.probe('activate', 'other')
+        self.s.activate('other')
         self.assertWindowAt('SashletLeft', 0, 0)
         for title, left, top in (('a', 10, 100), ('b', 300, 250), ('c', 500, 400)):
             self.assertWindowAt(title, left, top)

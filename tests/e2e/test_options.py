@@ -3,11 +3,13 @@ import os
 import subprocess
 import unittest
 
-from harness import TESTWIN, SessionTest, Window, resource_id, wait_until, windows_path
+from harness import SETTLE, TESTWIN, SessionTest, Window, resource_id, wait_until, windows_path
 
 OK, CANCEL = 1, 2
 WIDTH_EDIT, LEFT_CHECK, RIGHT_CHECK = (resource_id(n) for n in ('IDC_WIDTH_EDIT', 'IDC_LEFT_CHECK', 'IDC_RIGHT_CHECK'))
 IGNORE_LIST, IGNORE_ADD = resource_id('IDC_IGNORE_LIST'), resource_id('IDC_IGNORE_ADD')
+COLOR_BUTTON, COLOR_SWATCH = resource_id('IDC_COLOR_BUTTON'), resource_id('IDC_COLOR_SWATCH')
+BASIC_COLOURS = 720  # the colour chooser's grid of 8 by 6 basic colours
 
 
 class Control:
@@ -81,8 +83,9 @@ class OptionsSession(SessionTest):
         self.s.assert_unchanged(lambda: self.s.find('kept').left, 0.5, 10)
 
     def box(self):
+        """caption|text of the open message box, its lines broken by "\\n"."""
         code, out = self.s.probe('box')
-        return out.strip() if code == 0 else None
+        return out.strip().replace('\r\r\n', '\n').replace('\r\n', '\n') if code == 0 else None
 
     def assert_pages_fit(self, label):
         shown = [(page, controls) for page, controls in self.pages() if page.visible]
@@ -139,6 +142,36 @@ class OptionsPageTest(OptionsSession):
         self.assertEqual(self.s.read('Sashlet.ini'), b'[Sashlet]\r\nWidth=4\r\n')
         self.assertWindowAt('SashletLeft', 0, 0, size=(4, 768))
         self.assertFalse(self.s.find('SashletRight').visible)
+
+    def choose_colour(self, column, row):
+        """Picks a basic colour in the colour chooser and returns what the swatch then shows."""
+        self.click(COLOR_BUTTON)
+        wait_until(lambda: self.s.find('Color'), SETTLE, message='the colour chooser')
+        chooser = [Control(l) for l in self.s.probe('controls', 'Color')[1].splitlines()[1:]]
+        grid = next(c for c in chooser if c.id == BASIC_COLOURS)
+        left, top, right, bottom = grid.rect
+        self.s.click(left + (2 * column + 1) * (right - left) // 16, top + (2 * row + 1) * (bottom - top) // 12)
+        self.s.click(*next(c for c in chooser if c.id == OK).centre)
+        wait_until(lambda: self.s.find('Color') is None, SETTLE, message='the chooser to close')
+        swatch = self.control(COLOR_SWATCH)
+        return self.s.pixel(self.s.screenshot('swatch'), *swatch.centre)
+
+    def test_a_colour_chosen_paints_the_bars_after_ok_and_not_after_cancel(self):
+        self.s.start_sashlet()
+        bar_colour = lambda: self.s.pixel(self.s.screenshot('bar'), 1, 384)
+        self.assertEqual(bar_colour(), (255, 255, 0))
+        self.open_options()
+        chosen = self.choose_colour(0, 1)
+        self.assertNotEqual(chosen, (255, 255, 0))
+        self.assertEqual(bar_colour(), (255, 255, 0), 'the bars wait for OK')
+        self.click(OK)
+        wait_until(self.sheet_closed, 10, message='the sheet to close')
+        wait_until(lambda: bar_colour() == chosen, SETTLE, message='the bar in the chosen colour')
+        self.open_options()
+        self.assertNotEqual(self.choose_colour(4, 3), chosen)
+        self.click(CANCEL)
+        wait_until(self.sheet_closed, 10, message='the sheet to close')
+        self.s.assert_unchanged(bar_colour, 1.0, chosen)
 
     def test_a_second_options_command_brings_the_open_sheet_forward(self):
         self.s.start_sashlet()

@@ -4,7 +4,7 @@ file dragged onto a bar, a bar dragged inward and the context menu in both
 languages. scripts/update-screenshots.sh turns them into docs/images."""
 import unittest
 
-from harness import DESKTOP_COLOUR, ICON_CELL, ICON_ROWS, SessionTest, wait_until
+from harness import DESKTOP_COLOUR, ICON_CELL, ICON_ROWS, SETTLE, SessionTest, wait_until
 
 D = 150  # twice the default horizontal icon spacing of 75
 SETTINGS = '[Sashlet]\r\nWidth=4\r\n'
@@ -93,7 +93,7 @@ class PicturesTest(PictureScene):
         # Press on the second file, carry it to the bar, then onto it and hold it there.
         with self.s.holding(files.left + 80, files.top + 62):
             self.s.move_through((60, 600), (14, 560))
-            wait_until(lambda: (lambda w: w and w.left < 40)(self.s.find('drag image')), 5,
+            wait_until(lambda: (lambda w: w and w.left < 40)(self.s.find('drag image')), SETTLE,
                        message='the dragged file beside the bar')
             self.assertWindowAt('SashletLeft', 0, 0)
             self.s.screenshot('drag-file-to-bar', pointer=True)
@@ -102,7 +102,7 @@ class PicturesTest(PictureScene):
             self.assertWindowAt('Documents - Files', D, 330)
             # On over the uncovered icons, to drop it on the Recycle Bin.
             self.s.move_through((20, 560), (30, 400), (40, 260), (37, 200))
-            wait_until(lambda: (lambda w: w and w.left > 37)(self.s.find('drag image')), 5,
+            wait_until(lambda: (lambda w: w and w.left > 37)(self.s.find('drag image')), SETTLE,
                        message='the dragged file at the pointer')
             self.s.screenshot('drag-file', pointer=True)
 
@@ -111,6 +111,7 @@ class PicturesTest(PictureScene):
         self.s.raise_bar('SashletLeft')
         # Caught on the way, before the windows move: the pointer on the bar, and which way it goes.
         with self.s.holding(2, 700):
+            self.s.wait_in_front('SashletLeft')
             self.s.move_through((40, 700), (100, 700), (160, 700), (190, 700))
             self.assertWindowAt('SashletLeft', 188, 0)
             self.assertWindowAt('report.txt - Editor', 8, 20)

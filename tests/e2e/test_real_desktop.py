@@ -7,7 +7,7 @@ import signal
 import time
 import unittest
 
-from harness import SCREEN, TESTWIN, SessionTest, wait_until, windows_path
+from harness import SCREEN, SETTLE, TESTWIN, SessionTest, wait_until, windows_path
 
 W, H = SCREEN
 D = 150  # twice the default horizontal icon spacing of 75
@@ -43,14 +43,14 @@ class MaximisedAndFlushTest(SessionTest):
                 self.s.double_click_bar('Sashlet' + edge, *point)
                 for title in pushed:
                     # Its inner side on the line, its size and its other axis unchanged.
-                    moved = wait_until(lambda: (lambda w: w if on_line(w.rect) else None)(self.s.find(title)), 5,
+                    moved = wait_until(lambda: (lambda w: w if on_line(w.rect) else None)(self.s.find(title)), SETTLE,
                                        message='%s on the %s line' % (title, edge))
                     self.assertEqual(moved.size, homes[title].size)
                     axis = 1 if edge in ('Left', 'Right') else 0
                     self.assertEqual(moved.rect[axis], homes[title].rect[axis])
                 for title in homes.keys() - set(pushed):
                     self.assertWindowAt(title, homes[title].left, homes[title].top)
-                self.assertEqual(self.s.probe('activate', 'other')[0], 0)
+                self.s.activate('other')
                 for title, home in homes.items():
                     back = self.assertWindowAt(title, home.left, home.top, size=home.size)
                     self.assertEqual(back.state, home.state, title)
@@ -62,7 +62,7 @@ class StoppedRespondingTest(SessionTest):
         self.s.start_windows('a:10,100,200,100', 'b:0,450,200,100', 'other:500,300,100,100')
         self.s.start_windows('hung:20,250,200,100:log')
         # The hung program even holds the foreground when the user turns to the bar.
-        self.assertEqual(self.s.probe('activate', 'hung')[0], 0)
+        self.s.activate('hung')
         self.assertEqual(self.s.probe('hang', 'hung')[0], 0)
         wait_until(lambda: self.s.probe('answers', 'hung')[0] == 1, 10, message='the program to stop answering')
         for attempt in range(2):
@@ -117,7 +117,7 @@ class DisplayChangeTest(SessionTest):
         self.s.screenshot('800x600')
         self.assertEqual(self.s.read('Sashlet.ini'), ini.encode())
         # The user's window keeps the foreground.
-        self.assertEqual(self.s.probe('activate', 'other')[0], 0)
+        self.s.activate('other')
         self.change_resolution(1024, 768)
         self.bars_at({'SashletLeft': (0, 320, 4, 448), 'SashletRight': (1020, 320, 1024, 448),
                       'SashletTop': (320, 0, 704, 4), 'SashletBottom': (320, 764, 704, 768)})
@@ -163,7 +163,7 @@ class HandEditedListTest(SessionTest):
                 self.assertWindowAt('moved', D, 300)
                 self.assertEqual(self.s.find('kept').left, 10)
                 # Clicking the ignored program's window keeps the wipe.
-                self.assertEqual(self.s.probe('activate', 'kept')[0], 0)
+                self.s.activate('kept')
                 self.s.assert_unchanged(lambda: self.s.find('moved').left, 0.5, D)
                 self.s.click(250, 350)
                 self.assertWindowAt('moved', 10, 300)

@@ -22,6 +22,10 @@ class StartupTest(SessionTest):
         self.assertEqual(self.s.pixel(shot, 1, 767), YELLOW)
         self.assertNotEqual(self.s.pixel(shot, 2, 384), YELLOW)
         self.assertFalse(os.path.exists(self.s.path('Sashlet.ini')), 'loading must not create the file')
+        # A window raised after the bar still lies below it.
+        self.s.start_windows('cover:0,300,300,200')
+        self.s.activate('cover')
+        self.assertEqual(self.s.probe('at', '1', '400')[1].split('|')[0], 'SashletLeft')
 
     def test_four_edges_with_width_margin_transparency_and_colour(self):
         self.s.write('Sashlet.ini', '[Sashlet]\r\nLeft=1\r\nRight=1\r\nTop=1\r\nBottom=1\r\nWidth=5\r\n'

@@ -28,8 +28,9 @@ class ScaledDisplayTest(OptionsSession):
     dpi = 144
 
     def test_bars_wipe_and_pages_are_exact_at_150_percent(self):
-        spacing, _, _, dpi = (int(v) for v in self.s.probe('metrics')[1].strip().split('|'))
-        self.assertEqual(dpi, 144)
+        spacing, _, _, dpi, _ = (int(v) for v in self.s.probe('metrics')[1].strip().split('|'))
+        # The 75 px icon spacing of 96 DPI, scaled by 150 %: a wipe opens twice that, 226 px.
+        self.assertEqual((dpi, spacing), (144, 113))
         self.s.write('Sashlet.ini', '[Sashlet]\r\nLeft=1\r\nTop=1\r\nWidth=3\r\n')
         self.s.start_sashlet()
         self.assertWindowAt('SashletLeft', 0, 0, size=(3, H))
@@ -37,7 +38,7 @@ class ScaledDisplayTest(OptionsSession):
         self.s.start_windows('a:10,300,211,133:caption', 'other:600,500,100,100')
         home = self.s.find('a')
         self.s.double_click_bar('SashletLeft', 1, 700)
-        self.assertWindowAt('a', 2 * spacing, home.top, size=home.size)
+        self.assertWindowAt('a', 226, home.top, size=home.size)
         self.s.click(650, 550)
         self.assertWindowAt('a', home.left, home.top, size=home.size)
         self.open_options()

@@ -2,7 +2,7 @@
 import shutil
 import unittest
 
-from harness import SCREEN, TESTWIN, SessionTest, wait_until, windows_path
+from harness import SCREEN, SETTLE, TESTWIN, SessionTest, wait_until, windows_path
 
 W, H = SCREEN
 D = 150  # twice the default horizontal icon spacing of 75
@@ -23,7 +23,7 @@ class WipeByDoubleClickTest(SessionTest):
             self.assertWindowAt(title, homes[title].left, homes[title].top)
         self.s.screenshot('wiped')
         # Any other window coming to the front puts everything back.
-        self.assertEqual(self.s.probe('activate', 'other')[0], 0)
+        self.s.activate('other')
         for title, home in homes.items():
             self.assertWindowAt(title, home.left, home.top, size=home.size)
         bar = self.s.find('Sashlet' + edge)
@@ -55,6 +55,31 @@ class WipeByDoubleClickTest(SessionTest):
         self.assertWindowAt('SashletLeft', 0, 0)
 
 
+class WipeDistanceTest(SessionTest):
+    def test_open_width_counts_icon_spacings_across_the_screen_on_every_edge(self):
+        # The prefix's icon spacing is 75 px across and 100 px down; every edge
+        # opens by the one across.
+        self.s.start_windows('a:10,100,200,150', 'flush:-8,400,200,100', 't:400,10,100,100', 'other:600,500,100,100')
+        for open_width, line in ((0, 0), (1, 75), (5, 375)):
+            with self.subTest(open_width=open_width):
+                self.s.write('Sashlet.ini', '[Sashlet]\r\nTop=1\r\nOpenWidth=%d\r\n' % open_width)
+                before = getattr(self.s, 'sashlet', None)
+                self.s.start_sashlet()
+                if before:
+                    before.wait(timeout=SETTLE)
+                self.s.double_click_bar('SashletLeft', 1, 700)
+                # Nothing reaches past an edge opened by 0 but what overhangs it.
+                self.assertWindowAt('flush', line, 400)
+                self.assertWindowAt('a', max(10, line), 100)
+                self.assertWindowAt('SashletLeft', line, 0)
+                self.s.activate('other')
+                self.assertWindowAt('flush', -8, 400)
+                self.s.double_click_bar('SashletTop', 900, 1)
+                self.assertWindowAt('t', 400, max(10, line))
+                self.s.activate('other')
+                self.assertWindowAt('t', 400, 10)
+
+
 class WipeKeepsTest(SessionTest):
     def test_ignored_application_is_not_moved_and_keeps_the_wipe(self):
         self.s.write('ignore.lst', windows_path(TESTWIN).upper() + '\r\n')
@@ -63,8 +88,7 @@ class WipeKeepsTest(SessionTest):
         self.s.double_click_bar('SashletLeft', 1, 700)
         self.assertWindowAt('SashletLeft', 150, 0)
         self.assertWindowAt('ignored', 10, 100)
-        self.s.probe('activate', 'ignored')
-        wait_until(lambda: self.s.probe('foreground')[1].split('|')[0] == 'ignored', 5, message='ignored in front')
+        self.s.activate('ignored')
         # Several watch periods later the wipe still stands.
         self.s.assert_unchanged(lambda: self.s.find('SashletLeft').left, 0.5, 150)
 
@@ -96,7 +120,7 @@ class WipeKeepsTest(SessionTest):
         # The desktop itself, "Program Manager", is never pushed.
         self.assertWindowAt('Program Manager', 0, 0)
         self.s.click(700, 600)
-        wait_until(lambda: self.s.probe('foreground')[1].startswith('Program Manager|'), 5,
+        wait_until(lambda: self.s.probe('foreground')[1].startswith('Program Manager|'), SETTLE,
                    message='the desktop in front')
         self.s.assert_unchanged(lambda: self.s.find('a').left, 0.5, D)
         self.s.click(D + 50, 150)
@@ -117,24 +141,42 @@ class BarDragTest(SessionTest):
         self.s.drag_bar('SashletLeft', (246, 700), (200, 700), (120, 700), (82, 700))
         bar = self.assertWindowAt('SashletLeft', 80, 20)
         self.assertWindowAt('a', bar.rect[2], 100)
-        self.s.probe('activate', 'b')
+        self.s.activate('b')
         self.assertWindowAt('a', 10, 100)
         self.assertWindowAt('SashletLeft', 0, 20)
 
 
 class DragHoverTest(SessionTest):
-    def test_holding_a_button_over_a_bar_wipes_and_hovering_does_not(self):
+    def test_holding_either_button_over_a_bar_wipes(self):
         self.s.start_sashlet()
-        self.s.start_windows('source:300,300,200,200', 'a:10,100,200,150')
+        self.s.start_windows('source:300,300,200,200', 'a:10,100,200,150', 'other:700,100,100,100')
         self.s.raise_bar('SashletLeft')
-        # Hover without a button: nothing happens.
-        self.s.move_through((1, 700))
-        self.s.assert_unchanged(lambda: self.s.find('a').left, 0.5, 10)
         # Press on another window, carry the item onto the bar and hold it there.
-        with self.s.holding(400, 400):
-            self.s.move_through((200, 600), (1, 700))
-            self.assertWindowAt('SashletLeft', 150, 0)
-            self.assertWindowAt('a', 150, 100)
+        for button in (1, 3):
+            with self.subTest(button=button):
+                with self.s.holding(400, 400, button):
+                    self.s.move_through((200, 600), (1, 700))
+                    self.assertWindowAt('SashletLeft', D, 0)
+                    self.assertWindowAt('a', D, 100)
+                self.s.activate('other')
+                self.assertWindowAt('a', 10, 100)
+
+    def test_a_pointer_resting_on_a_bar_without_a_button_never_wipes(self):
+        # A held button wipes within the 0.2 s poll and the 0.3 s confirmation;
+        # the pointer rests three times as long.
+        rest = 1.5
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,150', 'menu:300,300,200,200:menu')
+        self.s.raise_bar('SashletLeft')
+        self.s.move_through((1, 700))
+        self.s.assert_unchanged(lambda: self.s.find('a').left, rest, 10)
+        # With another program's menu open, its loop keeps the mouse, so the
+        # bar hears nothing and only the poll looks at the pointer on it.
+        self.s.click(400, 400, 3)
+        wait_until(lambda: [w for w in self.s.windows('#32768') if w.visible], SETTLE, message='the menu')
+        self.s.move_through((200, 600), (1, 700))
+        self.s.assert_unchanged(lambda: self.s.find('a').left, rest, 10)
+        self.s.keys('Escape')
 
 
 class ContextMenuTest(SessionTest):

@@ -8,12 +8,11 @@
 namespace {
 const std::string kIni = BesideExe("Sashlet.ini");
 
-Settings LoadFrom(const char* content, ScreenSize screen = {1024, 768})
+Settings LoadFrom(const char* content, ScreenSize screen = {1024, 768}, Settings settings = {})
 {
     RemoveFile(kIni);
     if (content)
         WriteFileBytes(kIni, content);
-    Settings settings = {};
     LoadSettings(screen, settings);
     RemoveFile(kIni);
     return settings;
@@ -48,13 +47,15 @@ TEST_CASE("values out of range are brought back by the load rules")
     CHECK(s.green == -1);
     CHECK(s.blue == 0);
 
-    const Settings t = LoadFrom("[Sashlet]\nWidth=-3\nAlpha=100\nOffset=384\nColor=0,128\n");
+    Settings before = {};
+    before.blue = 77;  // neither the default nor what a reset gives
+    const Settings t = LoadFrom("[Sashlet]\nWidth=-3\nAlpha=100\nOffset=384\nColor=0,128\n", {1024, 768}, before);
     CHECK(t.width == 1);
     CHECK(t.transparency == 100);
     CHECK(t.offset == 384);
     CHECK(t.red == 0);
     CHECK(t.green == 128);
-    CHECK(t.blue == 0);  // kept from before the load
+    CHECK(t.blue == 77);  // kept from before the load
 
     CHECK(LoadFrom("[Sashlet]\nOffset=385\n", {768, 1024}).offset == 0);
     CHECK(LoadFrom("[Sashlet]\nOffset=384\n", {768, 1024}).offset == 384);
