@@ -2,6 +2,8 @@
 on a desktop with icons and application windows: a wipe before and after, a
 file dragged onto a bar, a bar dragged inward and the context menu in both
 languages. scripts/update-screenshots.sh turns them into docs/images."""
+import os
+import signal
 import unittest
 
 from harness import DESKTOP_COLOUR, ICON_CELL, ICON_ROWS, SETTLE, SessionTest, wait_until
@@ -93,11 +95,17 @@ class PicturesTest(PictureScene):
         # Press on the second file, carry it to the bar, then onto it and hold it there.
         with self.s.holding(files.left + 80, files.top + 62):
             self.s.move_through((60, 600), (14, 560))
-            wait_until(lambda: (lambda w: w and w.left < 40)(self.s.find('drag image')), SETTLE,
-                       message='the dragged file beside the bar')
-            self.assertWindowAt('SashletLeft', 0, 0)
-            self.s.screenshot('drag-file-to-bar', pointer=True)
-            self.s.move_through((2, 560))
+            # The picture shows the pointer on the bar, before the half second
+            # that wipes: Sashlet is held still while it is taken.
+            os.kill(self.s.sashlet.pid, signal.SIGSTOP)
+            try:
+                self.s.move_through((2, 560))
+                wait_until(lambda: (lambda w: w and w.left < 20)(self.s.find('drag image')), SETTLE,
+                           message='the dragged file at the bar')
+                self.assertEqual(self.s.find('SashletLeft').left, 0)
+                self.s.screenshot('drag-file-to-bar', pointer=True)
+            finally:
+                os.kill(self.s.sashlet.pid, signal.SIGCONT)
             self.assertWindowAt('SashletLeft', D, 0)
             self.assertWindowAt('Documents - Files', D, 330)
             # On over the uncovered icons, to drop it on the Recycle Bin.
