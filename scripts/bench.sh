@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
 # Builds Sashlet with its benchmarks and prints their tables (medians over repeated runs).
+# Usage: bench.sh [--against REF]
+#   --against REF  runs only the wipe engine's benchmark: this checkout's and the
+#                  commit REF's, built alike and run in turn, twice each, in one prefix
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
+against=
+if [ "${1:-}" = --against ]; then
+  against=$(git -C "$root" rev-parse --short "$2")
+fi
 "$root/scripts/install-deps.sh"
 builddir=$("$root/scripts/build.sh" --tests)
 arch=win32
@@ -10,6 +17,29 @@ case "$builddir" in *win64) arch=win64 ;; esac
 start_virtual_display bench "$builddir/wine/bench"
 echo "Machine: $(nproc) cores, $(uname -m) Linux $(uname -r), $(/usr/lib/wine/wine64 --version 2>/dev/null), $arch build"
 echo
+if [ -n "$against" ]; then
+  # REF's sources as they were committed, built the same way as ours.
+  other=$root/build/against-$against
+  rm -rf "$other/src"
+  mkdir -p "$other/src"
+  git -C "$root" archive "$against" | tar -x -C "$other/src"
+  toolchain=mingw-w64-i686
+  [ "$arch" = win64 ] && toolchain=mingw-w64-x86_64
+  cmake -S "$other/src" -B "$other/$arch" -DCMAKE_TOOLCHAIN_FILE="$other/src/cmake/$toolchain.cmake" \
+    -DSASHLET_BUILD_TESTS=ON >"$other/build.log" 2>&1
+  cmake --build "$other/$arch" -j2 --target wipe_bench testwin >>"$other/build.log" 2>&1
+  here=$(git -C "$root" rev-parse --short HEAD)$(git -C "$root" diff --quiet HEAD || echo +changes)
+  for round in 1 2; do
+    for side in "$here $builddir" "$against $other/$arch"; do
+      set -- $side
+      echo "Wipe engine of $1, round $round of 2 ($arch build; medians of 15 runs, the middle half in brackets):"
+      echo
+      "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$2/wipe_bench.exe"
+      echo
+    done
+  done
+  exit 0
+fi
 echo "Wipe engine, one push and one restore ($arch build; medians of 15 runs, the middle half in brackets):"
 echo
 "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$builddir/wipe_bench.exe"
