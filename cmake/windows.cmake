@@ -70,7 +70,7 @@ target_link_options(Sashlet PRIVATE ${static_runtime})
 
 # The release: `cmake --install` or the CPack zip with the program, the guide and the licence.
 install(TARGETS Sashlet RUNTIME DESTINATION .)
-install(FILES LICENSE README.md DESTINATION .)
+install(FILES LICENSE README.md CHANGELOG.md DESTINATION .)
 install(FILES docs/user-guide.md DESTINATION docs)
 install(DIRECTORY docs/images DESTINATION docs)
 set(CPACK_GENERATOR ZIP)
