@@ -144,7 +144,8 @@ static bool WindowsSaysFullScreen(FrontWindowLook& look)
 static bool JudgeFullScreen(FrontWindowLook& look, const HWND* bars, ScreenSize screen)
 {
     const RECT& r = look.rect;
-    if (!look.window || r.left > 0 || r.top > 0 || r.right < screen.width || r.bottom < screen.height)
+    if (!look.window || r.left > 0 || r.top > 0 || r.right < screen.width || r.bottom < screen.height ||
+        look.window == GetDesktopWindow())
         return false;
     for (int e = 0; e < EdgeCount; ++e)
         if (bars[e] == look.window)

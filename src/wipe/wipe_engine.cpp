@@ -23,16 +23,27 @@ struct PushRequest {
     int line;
     HWND desktop;
     ShellWindows shell;
+    bool monitorsFound;
     Monitors monitors;
     CloakQuery cloak;
     IgnoreQuery ignore;
 };
 
+// The monitors are asked for once a push, and only once a window meets the strip.
+static bool OnPrimaryMonitor(PushRequest& request, const Rect& r)
+{
+    if (!request.monitorsFound) {
+        FindMonitors(request.monitors);
+        request.monitorsFound = true;
+    }
+    return LargerPartOnPrimary(r, request.monitors.rects, request.monitors.count);
+}
+
 // Every fact about another program's window costs a round trip to the
 // system, so each is asked only when the ones before leave the window a
 // candidate: its rectangle first (most windows lie nowhere near the strip),
 // then its style and whether the user can see it, and the executable lookup
-// last. The shell's own windows and the monitors are found once for the whole push. For a
+// last. The shell's own windows are found once for the whole push. For a
 // top-level window, whose parent is the desktop, the WS_VISIBLE bit is all
 // IsWindowVisible looks at.
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
@@ -58,8 +69,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
         return TRUE;
     // A window beside the screen, or mostly on another monitor, belongs to
     // that monitor, however far it reaches over our edge.
-    if (!entry && (!MeetsScreenAlongEdge(request.edge, r, request.screen) ||
-                   !LargerPartOnPrimary(r, request.monitors.rects, request.monitors.count)))
+    if (!entry && (!MeetsScreenAlongEdge(request.edge, r, request.screen) || !OnPrimaryMonitor(request, r)))
         return TRUE;
     // A minimised window is the system's to place; one the user cannot see
     // (hidden, or cloaked on another virtual desktop) is no obstacle.
@@ -80,9 +90,8 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
                          Edge edge, int line)
 {
-    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, {}, {}, {}};
+    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, false, {}, {}, {}};
     FindShellWindows(request.shell);
-    FindMonitors(request.monitors);
     BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
