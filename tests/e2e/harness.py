@@ -223,9 +223,14 @@ class Session:
         exe = os.path.join(exe_dir, 'Sashlet.exe')
         if not os.path.exists(exe):
             shutil.copy(self.exe, exe)
+        previous = getattr(self, 'sashlet', None)
         p = self.wine(exe)
         self.sashlet = p
         if wait_for_bars:
+            # A copy already running hands over and ends; until it has, its
+            # bars would pass for the new copy's, which may not stand yet.
+            if previous and previous.poll() is None:
+                wait_until(lambda: previous.poll() is not None, SETTLE, message='the running copy to hand over')
             # The bars are shown before they are given their thickness, and
             # made layered last: a gesture waits for both, as a click may pass
             # through a bar without thickness and Wine still changes the X

@@ -63,10 +63,7 @@ class WipeDistanceTest(SessionTest):
         for open_width, line in ((0, 0), (1, 75), (5, 375)):
             with self.subTest(open_width=open_width):
                 self.s.write('Sashlet.ini', '[Sashlet]\r\nTop=1\r\nOpenWidth=%d\r\n' % open_width)
-                before = getattr(self.s, 'sashlet', None)
                 self.s.start_sashlet()
-                if before:
-                    before.wait(timeout=SETTLE)
                 self.s.double_click_bar('SashletLeft', 1, 700)
                 # Nothing reaches past an edge opened by 0 but what overhangs it.
                 self.assertWindowAt('flush', line, 400)
