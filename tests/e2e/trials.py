@@ -269,12 +269,13 @@ class TrialRunner(OptionsSession):
         watch, which it may be, by the rules, when it comes within 100 ms."""
         edge = plan.second if plan.gesture == 'second' else plan.edge
         bar = self.s.find('Sashlet' + edge).rect
+        if plan.gesture == 'drag':
+            # Dragged back to its edge, the bar at home pushes what overlaps it, as a click does.
+            side = {'Left': 2, 'Right': 0, 'Top': 3, 'Bottom': 1}[edge]
+            return edge, bar[side], False
         if bar == self.rest['Sashlet' + edge]:
             self.assertEqual(plan.gesture, 'second', 'the bar went home during its own wipe')
             return None, None, True
-        if plan.gesture == 'drag':
-            side = {'Left': 2, 'Right': 0, 'Top': 3, 'Bottom': 1}[edge]
-            return edge, bar[side], False
         return edge, line_of(edge, D), True
 
     def check_wipe(self, plan, depth, homes, during):
