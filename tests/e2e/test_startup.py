@@ -1,8 +1,9 @@
 """Start-up, hand-over and quitting of the real program."""
 import os
+import shutil
 import unittest
 
-from harness import SCREEN, SessionTest, wait_until
+from harness import SCREEN, SessionTest, wait_until, windows_path
 
 YELLOW = (255, 255, 0)
 BLUE = (0, 0, 255)
@@ -69,6 +70,19 @@ class StartupTest(SessionTest):
         wait_until(lambda: p.poll() is not None, 20, message='the program to end')
         self.assertEqual(p.returncode, 0)
         self.assertEqual(self.s.windows('CSashlet'), [])
+
+    def test_a_library_planted_beside_the_program_is_not_found_by_its_bare_name(self):
+        # Wine's own libraries load theirs from beside the program whatever the
+        # program asked, so Sashlet's own search is asked from inside it.
+        builds = os.path.dirname(self.s.probe_exe)
+        shutil.copy(os.path.join(builds, 'planted.dll'), self.s.path('planted.dll'))
+        self.s.start_sashlet()
+        self.s.start_windows('beside:300,300,200,100')
+        # testwin, beside its own copy, searches as Windows does by default.
+        code, beside = self.s.probe('load-in', 'beside', 'planted.dll')
+        self.assertEqual((code, beside.strip()), (0, windows_path(os.path.join(builds, 'planted.dll'))))
+        code, inside = self.s.probe('load-in', 'SashletLeft', 'planted.dll')
+        self.assertEqual((code, inside.strip()), (0, ''))
 
     def test_a_folder_too_long_for_the_settings_file_gives_defaults_and_writes_nothing(self):
         # Z:\ plus the Unix path must come to 248 characters: one too many for "\Sashlet.ini".

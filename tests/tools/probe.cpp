@@ -9,6 +9,8 @@
 //   probe hang TITLE              makes testwin's process stop responding
 //   probe resume                  lets it respond again
 //   probe answers TITLE           exit code 0 when its program answers a message within 200 ms
+//   probe load-in TITLE NAME      has the process owning that window load NAME by its bare name,
+//                                 as its own code would; the path it got, or an empty line
 //   probe resolution W H          changes the screen size (virtual desktop mode)
 //   probe foreground              the line of the foreground window
 //   probe at X Y                  the line of the top-level window the system finds at that point
@@ -275,6 +277,53 @@ static int Resources(char**, HWND w)
     return 0;
 }
 
+// The path of the process's module with that file name, or "".
+static void PrintModulePath(HANDLE process, const char* name)
+{
+    HMODULE modules[512];
+    DWORD needed = 0;
+    char base[MAX_PATH], path[MAX_PATH] = "";
+    if (EnumProcessModules(process, modules, sizeof modules, &needed)) {
+        const DWORD count = needed / sizeof modules[0] < 512 ? needed / sizeof modules[0] : 512;
+        for (DWORD i = 0; i < count; ++i)
+            if (GetModuleBaseNameA(process, modules[i], base, sizeof base) && _stricmp(base, name) == 0)
+                GetModuleFileNameExA(process, modules[i], path, sizeof path);
+    }
+    printf("%s\n", path);
+}
+
+static int LoadIn(char** argv, HWND w)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE process = OpenProcess(PROCESS_CREATE_THREAD | PROCESS_QUERY_INFORMATION | PROCESS_VM_OPERATION |
+                                     PROCESS_VM_WRITE | PROCESS_VM_READ,
+                                 FALSE, pid);
+    if (!process)
+        return 1;
+    const char* name = argv[3];
+    const SIZE_T size = strlen(name) + 1;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    HANDLE thread = nullptr;
+    if (remote && WriteProcessMemory(process, remote, name, size, nullptr)) {
+        // kernel32 stands at the same address in every process of the session
+        // and bitness, so the thread starts in the target's own LoadLibraryA.
+        const LPTHREAD_START_ROUTINE load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+        thread = CreateRemoteThread(process, nullptr, 0, load, remote, 0, nullptr);
+    }
+    const bool ended = thread && WaitForSingleObject(thread, 10000) == WAIT_OBJECT_0;
+    if (ended)
+        PrintModulePath(process, name);
+    // A thread still running may yet read the name.
+    if (remote && (ended || !thread))
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    if (thread)
+        CloseHandle(thread);
+    CloseHandle(process);
+    return ended ? 0 : 1;
+}
+
 static int Find(char**, HWND w)
 {
     PrintWindow(w);
@@ -331,6 +380,7 @@ static const Command kCommands[] = {
     {"destroy", 3, true, Destroy},
     {"hang", 3, true, Hang},
     {"answers", 3, true, Answers},
+    {"load-in", 4, true, LoadIn},
     {"activate", 3, true, Activate},
 };
 
