@@ -462,6 +462,15 @@ class Session:
             p.wait()
         self.xvfb.terminate()
         self.xvfb.wait()
+        # Debian's Wine keeps the server's socket in a folder of /tmp that the
+        # prefix names; it would outlive the prefix.
+        try:
+            with open(os.path.join(self.root, 'prefix', 'wineserver')) as f:
+                socket_dir = f.read().strip()
+        except OSError:
+            socket_dir = ''
+        if re.fullmatch(r'wine-\w{6}', socket_dir):
+            shutil.rmtree(os.path.join('/tmp', socket_dir), ignore_errors=True)
         shutil.rmtree(self.root, ignore_errors=True)
 
 
