@@ -73,8 +73,10 @@ def loader(arch, program):
 
 
 def base_env(prefix, display, arch=ARCH):
+    """Wine's errors stay on: a program that ends before it shows says why in
+    the session's log, and in a passing run Wine reports none."""
     env = dict(os.environ)
-    env.update(WINEPREFIX=prefix, WINEARCH=arch, WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=',
+    env.update(WINEPREFIX=prefix, WINEARCH=arch, WINEDEBUG='-all,err+all', WINEDLLOVERRIDES='mscoree,mshtml=',
                DISPLAY=display)
     return env
 
