@@ -1,5 +1,6 @@
 // Times one push and one restore over 10, 100 and 250 windows of another
-// process, with an empty ignore list and with a 50-entry list (none of which
+// process, each as the program makes it (the push writing down what it
+// moves, the restore removing that record), with an empty ignore list and with a 50-entry list (none of which
 // matches), and compares a push of 250 windows with a bare loop that only
 // enumerates the windows and moves the same ones to the same places, and with
 // a loop that also reads the two facts no wipe can decide without (each
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "wipe/moved_file_store.h"
 #include "wipe/wipe_engine.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
@@ -33,7 +35,15 @@ static IgnoreList s_ignore;
 static const HWND s_bars[EdgeCount] = {};
 static ScreenSize s_screen;
 
-static void Push() { PushWindowsFromEdge(s_moved, s_ignore, s_bars, s_screen, EdgeLeft, 150); }
+// As the program pushes and ends a wipe: the record of what moved written
+// down before the moves, and removed after the restore.
+static void Push() { PushWindowsFromEdge(s_moved, s_ignore, s_bars, s_screen, EdgeLeft, 150, WriteDownMovedWindows); }
+
+static void Restore()
+{
+    RestoreMovedWindows(s_moved);
+    ForgetMovedWindows();
+}
 
 static double Now()
 {
@@ -119,7 +129,7 @@ int main()
                 const double t1 = Now();
                 helper.Settle(kSettleTimeout);
                 const double t2 = Now();
-                RestoreMovedWindows(s_moved);
+                Restore();
                 const double t3 = Now();
                 helper.Settle(kSettleTimeout);
                 push.push_back(t1 - t0);
@@ -153,7 +163,7 @@ int main()
             }
             helper.Settle(kSettleTimeout);
             const double t2 = Now();
-            RestoreMovedWindows(s_moved);
+            Restore();
             const double t3 = Now();
             helper.Settle(kSettleTimeout);
             for (bool facts : {false, true}) {

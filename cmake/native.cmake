@@ -14,6 +14,7 @@ add_executable(sashlet_native_tests
     tests/native/edge_geometry_tests.cpp
     tests/native/ignore_list_tests.cpp
     tests/native/moved_windows_tests.cpp
+    tests/native/moved_file_tests.cpp
     tests/native/process_verdicts_tests.cpp
     tests/native/wipe_rules_tests.cpp
     tests/native/settings_tests.cpp
@@ -24,9 +25,9 @@ add_test(NAME native COMMAND sashlet_native_tests)
 
 # Fuzzers (clang's libFuzzer) over the file readers, run for a bounded time by the tests.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-    foreach(target fuzz_ignore_list fuzz_settings)
+    foreach(target fuzz_ignore_list fuzz_settings fuzz_moved_file)
         add_executable(${target} tests/fuzz/${target}.cpp
-            src/config/ignore_list.cpp src/config/settings.cpp src/config/bar_look.cpp)
+            src/config/ignore_list.cpp src/config/settings.cpp src/config/bar_look.cpp src/wipe/moved_file.cpp)
         target_include_directories(${target} PRIVATE src)
         target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
         target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)

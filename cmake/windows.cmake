@@ -20,8 +20,10 @@ add_library(sashlet_win32 STATIC
     src/wipe/wipe_session.cpp
     src/wipe/window_facts.cpp
     src/wipe/wipe_engine.cpp
+    src/wipe/moved_file_store.cpp
     src/config/config_files.cpp
     src/config/ignore_list_store.cpp
+    src/config/whole_file.cpp
     src/processes/ignore_query.cpp
     src/processes/process_image_path.cpp
     src/config/settings_store.cpp

@@ -57,7 +57,7 @@ add_test(NAME win32 COMMAND sashlet_win32_tests)
 # The native build's unit tests and fuzzers join this one test run.
 if(SASHLET_NATIVE_DIR)
     add_test(NAME native COMMAND ${SASHLET_NATIVE_DIR}/sashlet_native_tests)
-    foreach(fuzzer ignore_list settings)
+    foreach(fuzzer ignore_list settings moved_file)
         set(work ${CMAKE_BINARY_DIR}/fuzz-work/${fuzzer})
         file(MAKE_DIRECTORY ${work})
         # New inputs go to the work folder; the checked-in corpus is only read.

@@ -33,10 +33,12 @@ static void AskForLeaveNotice(HWND window)
     _TrackMouseEvent(&tme);
 }
 
-// Any window of the class receiving WM_DESTROY ends the program: this is both
-// the Close command and the way a newer copy takes over. An open context
-// menu runs a loop of its own that swallows the quit message, so it is
-// closed, and the quit asked again once it has returned.
+// Any window of the class receiving WM_DESTROY ends the program: the Close
+// command, Alt+F4 or the task list's WM_CLOSE on a bar, and a newer copy
+// taking over all come this way. The windows go home once the loop has
+// ended, so that a newer copy hears at once that this one is on its way out.
+// An open context menu runs a loop of its own that swallows the quit
+// message, so it is closed, and the quit asked again once it has returned.
 static void OnDestroy(HWND)
 {
     g_app.quitting = true;
@@ -136,14 +138,14 @@ static void OnMoving(HWND window, RECT* proposed)
 // window goes home first. The end of the session is never refused.
 static BOOL OnQueryEndSession(HWND)
 {
-    EndWipeBeforeSessionEnds(g_app.wipe);
+    EndWipeBeforeLeaving(g_app.wipe);
     return TRUE;
 }
 
 static void OnEndSession(HWND, BOOL ending)
 {
     if (ending)
-        EndWipeBeforeSessionEnds(g_app.wipe);
+        EndWipeBeforeLeaving(g_app.wipe);
 }
 
 // Every top-level window hears of a new screen size; the main window alone acts on it.

@@ -1,5 +1,6 @@
-// Entry point: hand-over from a running copy, the window class, the hidden
-// main window and the four bars, then the message loop.
+// Entry point: hand-over from a running copy, the windows a killed copy left
+// pushed, the window class, the hidden main window and the four bars, the
+// message loop, and every window home before the end.
 #include <windows.h>
 #include <commctrl.h>
 #include <cstring>
@@ -7,6 +8,8 @@
 #include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
 #include "../processes/system_library.h"
+#include "../wipe/moved_file_store.h"
+#include "../wipe/wipe_engine.h"
 #include "app_state.h"
 #include "bar_window.h"
 
@@ -16,6 +19,10 @@ const int kLanguageNameSize = 64;
 // A running copy that answers within this time has ended its loop; one that
 // does not is left behind rather than hanging this start too.
 const UINT kHandOverTimeout = 2000;
+
+// A copy that has ended its loop still sends its windows home, waiting a
+// bounded time for their programs, before its process ends.
+const DWORD kRunningCopyEndWait = kMovesLandWait + 3000;
 
 // Copies started at once take turns from the search for a running copy until
 // their bars stand, so the last one ends every other. A copy that holds
@@ -47,15 +54,31 @@ static void GiveUpStartUpTurn(HANDLE turn)
 // A sent message that times out is withdrawn, so a copy that has stopped
 // responding finds the request posted instead and quits once it recovers.
 // Each copy's main window is asked, so that one that was itself just ending
-// cannot hide another.
+// cannot hide another. This copy's bars come up only once every copy that
+// answered has ended, its windows home, so that no wipe of ours takes a
+// window still on its way back for one at home.
 static void HandOverFromRunningCopies()
 {
+    HANDLE ending[MAXIMUM_WAIT_OBJECTS];
+    DWORD count = 0;
     for (HWND running = FindWindowExA(nullptr, nullptr, kWindowClassName, kMainWindowTitle); running;
          running = FindWindowExA(nullptr, running, kWindowClassName, kMainWindowTitle)) {
+        DWORD processId = 0;
+        GetWindowThreadProcessId(running, &processId);
+        HANDLE process = count < MAXIMUM_WAIT_OBJECTS ? OpenProcess(SYNCHRONIZE, FALSE, processId) : nullptr;
         DWORD_PTR answer;
-        if (!SendMessageTimeoutA(running, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, kHandOverTimeout, &answer))
-            PostMessageA(running, WM_DESTROY, 0, 0);
+        if (SendMessageTimeoutA(running, WM_DESTROY, 0, 0, SMTO_ABORTIFHUNG, kHandOverTimeout, &answer) && process) {
+            ending[count++] = process;
+            continue;
+        }
+        if (process)
+            CloseHandle(process);
+        PostMessageA(running, WM_DESTROY, 0, 0);
     }
+    if (count)
+        WaitForMultipleObjects(count, ending, TRUE, kRunningCopyEndWait);
+    for (DWORD i = 0; i < count; ++i)
+        CloseHandle(ending[i]);
 }
 
 static bool RegisterBarClass(HINSTANCE instance)
@@ -97,6 +120,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     NarrowLibrarySearch();
     HANDLE turn = TakeStartUpTurn();
     HandOverFromRunningCopies();
+    // A copy killed or crashed mid-wipe left its record behind.
+    PutHomeWindowsLeftPushed(kMovesLandWait);
     if (!previous && !RegisterBarClass(instance)) {
         GiveUpStartUpTurn(turn);
         return 0;
@@ -107,6 +132,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     wipe.settings = &g_app.settings;
     wipe.ignore = &g_app.ignore;
     wipe.timers = WipeTimerProcs{DragHoverTimer, DragConfirmTimer, RestoreWatchTimer};
+    wipe.keepsMovedFile = true;
     InitCommonControls();
     ClearMovedWindowTable(wipe.moved);
     LoadIgnoreList(g_app.ignore);
@@ -124,6 +150,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    EndWipeBeforeLeaving(wipe);
     ClearIgnoreList(g_app.ignore);
     return static_cast<int>(msg.wParam);
 }

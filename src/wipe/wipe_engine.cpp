@@ -10,10 +10,15 @@
 // position messages, so a program that has stopped responding would freeze
 // us; posted instead, the move happens, in order, when the program recovers.
 // The system moves a window of our own thread at once whatever the flag says.
-static void MoveWindowTo(HWND window, int left, int top)
+void PostWindowMove(HWND window, Point to)
 {
-    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+    SetWindowPos(window, nullptr, to.x, to.y, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
 }
+
+struct PlannedMove {
+    HWND window;
+    Point to;
+};
 
 struct PushRequest {
     MovedWindowTable& moved;
@@ -27,6 +32,9 @@ struct PushRequest {
     Monitors monitors;
     CloakQuery cloak;
     IgnoreQuery ignore;
+    // Every window a push moves has an entry in the table, so no push plans more moves than it holds.
+    int planned;
+    PlannedMove moves[kMovedWindowCapacity];
 };
 
 // The monitors are asked for once a push, and only once a window meets the strip.
@@ -83,20 +91,27 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     if (!entry)
         RecordMovedWindow(moved, window, at, ShowStateOf(style));
     NoteWindowSent(moved, window, to);
-    MoveWindowTo(window, to.x, to.y);
+    if (request.planned < kMovedWindowCapacity)
+        request.moves[request.planned++] = PlannedMove{window, to};
     return TRUE;
 }
 
+// The moves are decided first and posted last, so that what is about to
+// move can be written down before any window leaves its place.
 void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
-                         Edge edge, int line)
+                         Edge edge, int line, void (*beforeMoves)(const MovedWindowTable& moved))
 {
-    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, false, {}, {}, {}};
+    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, false, {}, {}, {}, 0, {}};
     FindShellWindows(request.shell);
     BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
     EndIgnoreQuery(request.ignore);
     EndCloakQuery(request.cloak);
+    if (request.planned > 0 && beforeMoves)
+        beforeMoves(moved);
+    for (int i = 0; i < request.planned; ++i)
+        PostWindowMove(request.moves[i].window, request.moves[i].to);
 }
 
 // A window maximised or minimised while it was pushed keeps its new state;
@@ -120,9 +135,24 @@ static void MoveBack(const MovedWindowEntry& e, void*)
 {
     const ShowState now = ShowStateOf(GetWindowLongA(e.window, GWL_STYLE));
     if (now == e.state)
-        MoveWindowTo(e.window, e.home.x, e.home.y);
+        PostWindowMove(e.window, e.home);
     else if (e.state == ShownNormal)
         SendHomeWhenRestored(e);
 }
 
 void RestoreMovedWindows(MovedWindowTable& moved) { RestoreMovedWindowTable(moved, MoveBack, nullptr); }
+
+// A move posted to another program is taken, in order, before a message sent
+// after it is answered. A program that does not answer costs no more than `wait`.
+void WaitForMovesToLand(const HWND* windows, int count, DWORD wait)
+{
+    const DWORD start = GetTickCount();
+    for (int i = 0; i < count; ++i) {
+        const DWORD spent = GetTickCount() - start;
+        if (spent >= wait)
+            break;
+        DWORD_PTR answer;
+        if (windows[i])
+            SendMessageTimeoutA(windows[i], WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, wait - spent, &answer);
+    }
+}

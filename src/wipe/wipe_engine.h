@@ -7,11 +7,23 @@
 #include "../config/ignore_list.h"
 #include "moved_windows.h"
 
+// The longest Sashlet waits, as it ends or starts, for the programs to take
+// the moves that send their windows home.
+const DWORD kMovesLandWait = 2000;
+
+// Moves another program's window by position only, without waiting for it.
+void PostWindowMove(HWND window, Point to);
+
 // Slides every eligible window that reaches past `line` from `edge` onto it,
 // recording in `moved` where it stood the first time. Windows of programs on
-// `ignore` stay where they are.
+// `ignore` stay where they are. `beforeMoves`, when given, is handed the
+// record once it holds every window about to move, before any move is posted.
 void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
-                         Edge edge, int line);
+                         Edge edge, int line, void (*beforeMoves)(const MovedWindowTable& moved) = nullptr);
 
 // Sends every recorded window back where it stood and empties the record.
 void RestoreMovedWindows(MovedWindowTable& moved);
+
+// Waits, `wait` milliseconds at most, until the programs owning `windows` have
+// taken the moves posted to them.
+void WaitForMovesToLand(const HWND* windows, int count, DWORD wait);

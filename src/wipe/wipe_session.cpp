@@ -3,6 +3,7 @@
 #include "../../res/resource.h"
 #include "../config/settings_store.h"
 #include "../processes/ignore_query.h"
+#include "moved_file_store.h"
 #include "window_facts.h"
 #include "wipe_engine.h"
 #include "wipe_rules.h"
@@ -10,8 +11,6 @@
 static const UINT kDragHoverPeriod = 200;
 static const UINT kDragConfirmPeriod = 300;
 static const UINT kRestoreWatchPeriod = 100;
-// The longest a session's end waits for the programs to take their windows home.
-static const DWORD kSessionEndWait = 2000;
 
 static UINT_PTR WatchTimer(Edge edge) { return IDT_WATCH_LEFT + edge; }
 
@@ -31,7 +30,8 @@ static int WipeDistance(const Settings& settings)
 
 static void Push(WipeSession& wipe, Edge edge, int line)
 {
-    PushWindowsFromEdge(wipe.moved, *wipe.ignore, wipe.bars, wipe.screen, edge, line);
+    PushWindowsFromEdge(wipe.moved, *wipe.ignore, wipe.bars, wipe.screen, edge, line,
+                        wipe.keepsMovedFile ? WriteDownMovedWindows : nullptr);
 }
 
 // `allowedInFront` is the bar, or the window that stays in front where
@@ -89,24 +89,20 @@ void EndWipe(WipeSession& wipe)
     StopRestoreWatches(wipe);
     MoveBarsHome(wipe.bars, *wipe.settings, wipe.screen);
     RestoreMovedWindows(wipe.moved);
+    if (wipe.keepsMovedFile)
+        ForgetMovedWindows();
     StartDragHoverPoll(wipe);
 }
 
-// A move posted to another program is taken, in order, before a message sent
-// after it is answered.
-void EndWipeBeforeSessionEnds(WipeSession& wipe)
+void EndWipeBeforeLeaving(WipeSession& wipe)
 {
     EndWipe(wipe);
-    const DWORD start = GetTickCount();
-    for (const MovedWindowEntry& e : wipe.moved.entries) {
-        const DWORD spent = GetTickCount() - start;
-        if (spent >= kSessionEndWait)
-            break;
-        DWORD_PTR answer;
+    HWND sentHome[kMovedWindowCapacity];
+    int count = 0;
+    for (const MovedWindowEntry& e : wipe.moved.entries)
         if (e.window && e.returning)
-            SendMessageTimeoutA(e.window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kSessionEndWait - spent,
-                                &answer);
-    }
+            sentHome[count++] = e.window;
+    WaitForMovesToLand(sentHome, count, kMovesLandWait);
 }
 
 // Hidden, a bar draws nothing over the full-screen program and takes no

@@ -34,6 +34,9 @@ struct WipeSession {
     bool barsAside;
     FrontWindowLook front;
     WipeTimerProcs timers;
+    // Each push writes down what it moves in "Sashlet.moved" first: the
+    // program does, tests mostly do not.
+    bool keepsMovedFile;
 };
 
 // Moves the edge's bar out by the wipe distance, pushes the windows reaching
@@ -47,12 +50,12 @@ void WipeToDraggedBar(WipeSession& wipe, Edge edge);
 // Ends every wipe: bars home, every moved window back, drag-hover polling on again.
 void EndWipe(WipeSession& wipe);
 
-// Windows is ending the session (signing out, shutting down, restarting for
-// updates): every wipe ends, and the programs whose windows go home get a
-// moment to take their moves before they hear of the end, as many save
-// their window's place as they close. A program that does not answer costs
-// no more than that moment.
-void EndWipeBeforeSessionEnds(WipeSession& wipe);
+// Sashlet is ending, or the whole session is (signing out, shutting down,
+// restarting for updates): every wipe ends, and the programs whose windows
+// go home get a moment to take their moves, as many save their window's
+// place as they close. A program that does not answer costs no more than
+// that moment.
+void EndWipeBeforeLeaving(WipeSession& wipe);
 
 // Shows the bars of the enabled edges, hides the others, and lays them out
 // in the colour, thickness and opacity of the settings in use.

@@ -336,6 +336,30 @@ static int Destroy(char**, HWND w)
     return 0;
 }
 
+// As the user or the window's own program moves it: argv[3] is "LEFT,TOP".
+static int Move(char** argv, HWND w)
+{
+    int x, y;
+    return sscanf(argv[3], "%d,%d", &x, &y) == 2 &&
+                   SetWindowPos(w, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+               ? 0
+               : 1;
+}
+
+// What tells a window from a later one given the same handle.
+static int Identity(char**, HWND w)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    char cls[257] = "";
+    GetClassNameA(w, cls, sizeof cls);
+    printf("%lx %lu %s\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(w)), pid, cls);
+    return 0;
+}
+
+// As the task list's End task and taskkill without /F ask a program to end.
+static int Close(char**, HWND w) { return PostMessageA(w, WM_CLOSE, 0, 0) ? 0 : 1; }
+
 static int Hang(char**, HWND w) { return PostMessageA(w, WM_APP, 0, 0) ? 0 : 1; }
 
 static int Answers(char**, HWND w)
@@ -378,6 +402,9 @@ static const Command kCommands[] = {
     {"find", 3, true, Find},
     {"controls", 3, true, PrintControls},
     {"destroy", 3, true, Destroy},
+    {"close", 3, true, Close},
+    {"move", 4, true, Move},
+    {"identity", 3, true, Identity},
     {"hang", 3, true, Hang},
     {"answers", 3, true, Answers},
     {"load-in", 4, true, LoadIn},
