@@ -174,15 +174,28 @@ static bool NamedTwice(const PushedWindowsFile& file, int last)
     return false;
 }
 
+static bool TakeHeader(Cursor& c, uint32_t* writer)
+{
+    long long v;
+    if (!Take(c, kHeader, sizeof kHeader - 1) || !TakeNumber(c, FieldProcess, &v) || !Take(c, kLineEnd, 2))
+        return false;
+    *writer = static_cast<uint32_t>(v);
+    return true;
+}
+
+bool WriterOfPushedWindows(const char* data, size_t size, uint32_t* writer)
+{
+    Cursor c = {data, data + size};
+    return TakeHeader(c, writer);
+}
+
 bool ParsePushedWindows(const char* data, size_t size, PushedWindowsFile& file)
 {
     Cursor c = {data, data + size};
-    long long writer;
     file.count = 0;
     file.writer = 0;
-    if (!Take(c, kHeader, sizeof kHeader - 1) || !TakeNumber(c, FieldProcess, &writer) || !Take(c, kLineEnd, 2))
+    if (!TakeHeader(c, &file.writer))
         return false;
-    file.writer = static_cast<uint32_t>(writer);
     while (c.at < c.end) {
         if (file.count == kMovedWindowCapacity || !TakeRecord(c, file.records[file.count]) ||
             NamedTwice(file, file.count)) {

@@ -35,6 +35,10 @@ char* FormatPushedWindows(const PushedWindowsFile& file, size_t* size);
 // than a wipe moves, a window twice) is damaged and gives false.
 bool ParsePushedWindows(const char* data, size_t size, PushedWindowsFile& file);
 
+// The writer's process id from the file's first line, which is all of the
+// file `data` needs to hold; false when that line is not as written.
+bool WriterOfPushedWindows(const char* data, size_t size, uint32_t* writer);
+
 // The window a record names, as it is now.
 struct WindowNow {
     bool exists;

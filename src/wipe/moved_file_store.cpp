@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 #include "../common/path.h"
 #include "../config/config_files.h"
@@ -21,6 +22,22 @@ static uint32_t HandleValue(HWND window) { return static_cast<uint32_t>(reinterp
 
 static HWND HandleOf(uint32_t value) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(value)); }
 
+// Whether this copy has written the file since it last removed it.
+static bool s_written;
+
+// What tells each recorded window from a later one given its handle, kept at
+// the index of its entry in the record for as long as the program runs: the
+// same windows are pushed wipe after wipe, and under Wine each question
+// about another program's window is a round trip to the server. A handle
+// names one window for the life of the session, so what it says never goes stale.
+struct KnownWindow {
+    HWND window;
+    uint32_t processId;
+    char className[kClassNameSize];
+};
+
+static KnownWindow* s_known;
+
 static void Identify(HWND window, uint32_t* processId, char* className)
 {
     DWORD pid = 0;
@@ -38,13 +55,26 @@ void WriteDownMovedWindows(const MovedWindowTable& moved)
     PushedWindowsFile* file = nullptr;
     if (!ConfigFilePath(kFileName, path) || !ConfigFilePath(kTempName, temp) || !(file = NewFile()))
         return;
+    if (!s_known)
+        s_known = static_cast<KnownWindow*>(calloc(kMovedWindowCapacity, sizeof(KnownWindow)));
+    if (!s_known) {
+        free(file);
+        return;
+    }
     file->writer = GetCurrentProcessId();
-    for (const MovedWindowEntry& e : moved.entries) {
+    for (int i = 0; i < kMovedWindowCapacity; ++i) {
+        const MovedWindowEntry& e = moved.entries[i];
         if (!e.window || e.returning)
             continue;
+        KnownWindow& known = s_known[i];
+        if (known.window != e.window) {
+            Identify(e.window, &known.processId, known.className);
+            known.window = e.window;
+        }
         PushedWindowRecord& r = file->records[file->count++];
         r.window = HandleValue(e.window);
-        Identify(e.window, &r.processId, r.className);
+        r.processId = known.processId;
+        memcpy(r.className, known.className, kClassNameSize);
         r.state = e.state;
         r.home = e.home;
         r.sent = e.sent;
@@ -54,7 +84,8 @@ void WriteDownMovedWindows(const MovedWindowTable& moved)
     free(file);
     if (!data)
         return;
-    ReplaceWholeFile(path, temp, data, size, false);
+    if (ReplaceWholeFile(path, temp, data, size, false))
+        s_written = true;
     free(data);
 }
 
@@ -72,15 +103,29 @@ static PushedWindowsFile* ReadPushedWindows(const char* path)
     return file;
 }
 
+// The first line is all it takes to tell whose the file is.
+static bool WrittenByThisCopy(const char* path)
+{
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    char head[64];
+    DWORD got = 0;
+    const bool read = ReadFile(file, head, sizeof head, &got, nullptr) != FALSE;
+    CloseHandle(file);
+    uint32_t writer = 0;
+    return read && WriterOfPushedWindows(head, got, &writer) && writer == GetCurrentProcessId();
+}
+
 void ForgetMovedWindows()
 {
     char path[kPathBufferSize];
-    if (!ConfigFilePath(kFileName, path))
+    if (!s_written || !ConfigFilePath(kFileName, path))
         return;
-    PushedWindowsFile* file = ReadPushedWindows(path);
-    if (file && file->writer == GetCurrentProcessId())
+    s_written = false;
+    if (WrittenByThisCopy(path))
         DeleteFileA(path);
-    free(file);
 }
 
 static bool PutHomeIfUnmoved(const PushedWindowRecord& r)

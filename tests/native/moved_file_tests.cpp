@@ -54,6 +54,11 @@ TEST_CASE("the record of pushed windows reads back exactly as written, and nothi
     CHECK(text.rfind("Sashlet.moved 1 4242\r\n1002a 77 0 10 100 150 100 7:Notepad\r\n", 0) == 0);
     REQUIRE(Parse(text, s_read));
     CHECK(s_read.writer == 4242);
+    // Whose the file is shows in its first line alone.
+    uint32_t writer = 0;
+    CHECK(WriterOfPushedWindows(text.data(), 22, &writer));
+    CHECK(writer == 4242);
+    CHECK_FALSE(WriterOfPushedWindows(text.data(), 21, &writer));
     REQUIRE(s_read.count == 3);
     for (int i = 0; i < 3; ++i) {
         CHECK(s_read.records[i].window == s_file.records[i].window);
