@@ -86,15 +86,27 @@ static long long SharedArea(const Rect& a, const Rect& b)
     return w > 0 && h > 0 ? w * h : 0;
 }
 
+static bool Covers(const Rect& window, const Rect& monitor)
+{
+    return window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
+           window.bottom >= monitor.bottom;
+}
+
 bool LargerPartOnPrimary(const Rect& window, const Rect* monitors, int count)
 {
     if (count < 1)
         return true;
     const long long onPrimary = SharedArea(window, monitors[0]);
-    for (int i = 1; i < count; ++i)
-        if (SharedArea(window, monitors[i]) > onPrimary)
+    long long onMonitors = onPrimary;
+    for (int i = 1; i < count; ++i) {
+        const long long on = SharedArea(window, monitors[i]);
+        if (on > onPrimary)
             return false;
-    return true;
+        onMonitors += on;
+    }
+    const long long area =
+        static_cast<long long>(window.right - window.left) * static_cast<long long>(window.bottom - window.top);
+    return Covers(window, monitors[0]) || onPrimary >= area - onMonitors;
 }
 
 Point PushedCorner(Edge edge, const Rect& r, int line)

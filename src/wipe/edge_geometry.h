@@ -31,9 +31,11 @@ bool ReachesPastLine(Edge edge, const Rect& window, int line);
 bool MeetsScreenAlongEdge(Edge edge, const Rect& window, ScreenSize screen);
 
 // True when the window's larger part lies on the primary monitor, the first
-// of `monitors`: the monitor a window belongs to is the one it shares the most
-// area with, the primary on a tie. A window that shares no area with any
-// monitor is left to the edge's own tests, as on a single screen.
+// of `monitors`: more of it than on any other monitor (the primary wins a
+// tie), and at least as much as on no monitor at all, since a part that no
+// monitor shows counts against each of them. A window that covers the whole
+// primary monitor, as one maximised there does, overhanging each side,
+// belongs to it. With no monitor known, every window does.
 bool LargerPartOnPrimary(const Rect& window, const Rect* monitors, int count);
 
 // The window's new top-left corner: its near side on the line, size unchanged.

@@ -46,14 +46,24 @@ def inward(edge, point, distance):
             'Bottom': (x, y - distance)}[edge]
 
 
+def on_the_screen(rect):
+    """True when the screen holds the larger part of the rectangle, or all of
+    the screen lies inside it: a window mostly off it belongs to no screen here."""
+    left, top, right, bottom = rect
+    shown = max(0, min(right, W) - max(left, 0)) * max(0, min(bottom, H) - max(top, 0))
+    covers = left <= 0 and top <= 0 and right >= W and bottom >= H
+    return covers or 2 * shown >= (right - left) * (bottom - top)
+
+
 def reaches(edge, rect, distance):
     """True when the rectangle reaches into the strip `distance` deep along the
-    edge, on the screen: one wholly above or beside it is another monitor's."""
+    edge, on the screen: one wholly above or beside it is another monitor's,
+    and one mostly off it is no screen's."""
     left, top, right, bottom = rect
     across = {'Left': left <= distance and right >= 0, 'Right': right >= W - distance and left <= W,
               'Top': top <= distance and bottom >= 0, 'Bottom': bottom >= H - distance and top <= H}[edge]
     along = top < H and bottom > 0 if edge in ('Left', 'Right') else left < W and right > 0
-    return across and along
+    return across and along and on_the_screen(rect)
 
 
 # Per edge: which side of a rectangle faces it, and which way a push moves that side.
