@@ -27,7 +27,8 @@ add_test(NAME native COMMAND sashlet_native_tests)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     foreach(target fuzz_ignore_list fuzz_settings fuzz_moved_file)
         add_executable(${target} tests/fuzz/${target}.cpp
-            src/config/ignore_list.cpp src/config/settings.cpp src/config/bar_look.cpp src/wipe/moved_file.cpp)
+            src/config/ignore_list.cpp src/config/settings.cpp src/config/bar_look.cpp src/config/hot_key.cpp
+            src/wipe/moved_file.cpp)
         target_include_directories(${target} PRIVATE src)
         target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
         target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)

@@ -20,6 +20,7 @@ add_library(sashlet_win32 STATIC
     src/wipe/wipe_session.cpp
     src/wipe/window_facts.cpp
     src/wipe/wipe_engine.cpp
+    src/wipe/edge_keys.cpp
     src/wipe/moved_file_store.cpp
     src/config/config_files.cpp
     src/config/ignore_list_store.cpp
@@ -29,6 +30,7 @@ add_library(sashlet_win32 STATIC
     src/config/settings_store.cpp
     src/processes/system_library.cpp
     src/options/ignore_page.cpp
+    src/options/keys_page.cpp
     src/options/options_page.cpp
     src/options/options_sheet.cpp
     src/options/ui_texts.cpp

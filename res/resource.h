@@ -20,6 +20,8 @@
 #define IDD_OPTIONS_ENGLISH     110
 #define IDD_IGNORE_JAPANESE     112
 #define IDD_IGNORE_ENGLISH      113
+#define IDD_KEYS_JAPANESE       114
+#define IDD_KEYS_ENGLISH        115
 
 // Controls of the Options page
 #define IDC_COLOR_BUTTON        1000
@@ -41,6 +43,21 @@
 #define IDC_IGNORE_LIST         1016
 #define IDC_IGNORE_ADD          1018
 #define IDC_IGNORE_DELETE       2
+
+// Controls of the Keys page: a hot-key control per edge, whose identifier is
+// also the edge's hot-key identifier, a Win box and a Clear button beside each
+#define IDC_LEFT_KEY            1020
+#define IDC_RIGHT_KEY           1021
+#define IDC_TOP_KEY             1022
+#define IDC_BOTTOM_KEY          1023
+#define IDC_LEFT_KEY_WIN        1024
+#define IDC_RIGHT_KEY_WIN       1025
+#define IDC_TOP_KEY_WIN         1026
+#define IDC_BOTTOM_KEY_WIN      1027
+#define IDC_LEFT_KEY_CLEAR      1028
+#define IDC_RIGHT_KEY_CLEAR     1029
+#define IDC_TOP_KEY_CLEAR       1030
+#define IDC_BOTTOM_KEY_CLEAR    1031
 
 // Timers, all set with a callback on the UI thread
 #define IDT_DRAG_HOVER          11      // main window, every 200 ms: a button held over a bar?

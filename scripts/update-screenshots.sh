@@ -42,3 +42,5 @@ indexed "$(pick 'PagesLookTest-*-options-page.png')" $whole 100% "$out/options-e
 indexed "$(pick 'PagesLookTest-*-ignore-page.png')" $whole 100% "$out/ignore-en.png"
 indexed "$(pick 'JapanesePagesLookTest-*-options-page.png')" $whole 100% "$out/options-ja.png"
 indexed "$(pick 'JapanesePagesLookTest-*-ignore-page.png')" $whole 100% "$out/ignore-ja.png"
+indexed "$(pick 'PagesLookTest-*-keys-page.png')" $whole 100% "$out/keys-en.png"
+indexed "$(pick 'JapanesePagesLookTest-*-keys-page.png')" $whole 100% "$out/keys-ja.png"

@@ -7,6 +7,7 @@
 #include "../config/edges.h"
 #include "../options/options_sheet.h"
 #include "../wipe/bar_layout.h"
+#include "../wipe/edge_keys.h"
 #include "app_state.h"
 
 // The cursors are drawn 32 pixels square and shown at half that size.
@@ -46,13 +47,18 @@ static void OnDestroy(HWND)
     PostQuitMessage(0);
 }
 
-// OK on the sheet has saved the settings and read them back.
-static void ShowSavedSettings() { ApplySettingsToBars(g_app.wipe, ActivateBars); }
+// OK on the sheet has saved the settings and read them back. The sheet tells
+// the user of the keys that could not be had.
+static int ShowSavedSettings()
+{
+    ApplySettingsToBars(g_app.wipe, ActivateBars);
+    return RegisterEdgeKeys(g_app.wipe.mainWindow, g_app.settings);
+}
 
 static void OpenOptions()
 {
     OptionsEdit edit = {g_app.instance, g_app.wipe.mainWindow, g_app.language, &g_app.wipe.screen,
-                        &g_app.settings, &g_app.ignore, ShowSavedSettings};
+                        &g_app.settings, &g_app.ignore, ShowSavedSettings, {}};
     ShowOptionsSheet(edit);
 }
 
@@ -78,6 +84,22 @@ static void OnMouseMove(HWND window, int, int, UINT)
 }
 
 static void OnMouseLeave(HWND) { PointerLeftBars(g_app.wipe); }
+
+// Windows posts the keys registered on the main window to it.
+static void OnHotKey(HWND window, int id, UINT, UINT)
+{
+    Edge edge;
+    if (window == g_app.wipe.mainWindow && EdgeOfHotKey(id, &edge))
+        EdgeKeyPressed(g_app.wipe, edge);
+}
+
+// A wiped bar is in front, and so has the keyboard.
+static void OnKeyDown(HWND window, UINT vk, BOOL, int, UINT)
+{
+    Edge edge;
+    if (vk == VK_ESCAPE && BarEdgeOf(window, &edge))
+        EscapeOnBar(g_app.wipe, edge);
+}
 
 static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
 {
@@ -167,6 +189,8 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         HANDLE_MSG(window, WM_DISPLAYCHANGE, OnDisplayChange);
         HANDLE_MSG(window, WM_QUERYENDSESSION, OnQueryEndSession);
         HANDLE_MSG(window, WM_ENDSESSION, OnEndSession);
+        HANDLE_MSG(window, WM_HOTKEY, OnHotKey);
+        HANDLE_MSG(window, WM_KEYDOWN, OnKeyDown);
     case WM_MOUSELEAVE:
         OnMouseLeave(window);
         return 0;

@@ -8,6 +8,7 @@
 #include "../config/ignore_list_store.h"
 #include "../config/settings_store.h"
 #include "../processes/system_library.h"
+#include "../wipe/edge_keys.h"
 #include "../wipe/moved_file_store.h"
 #include "../wipe/wipe_engine.h"
 #include "app_state.h"
@@ -140,6 +141,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     LoadSettings(wipe.screen, g_app.settings);
     CreateWindows(wipe);
     ApplySettingsToBars(wipe, ActivateBars);
+    // A key another program holds is skipped without a word: a start from the
+    // Startup folder must never stop at a message box.
+    RegisterEdgeKeys(wipe.mainWindow, g_app.settings);
     StartDragHoverPoll(wipe);
     for (HWND bar : wipe.bars)
         UpdateWindow(bar);
@@ -150,6 +154,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    ReleaseEdgeKeys(wipe.mainWindow);
     EndWipeBeforeLeaving(wipe);
     ClearIgnoreList(g_app.ignore);
     return static_cast<int>(msg.wParam);

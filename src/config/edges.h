@@ -16,13 +16,22 @@ struct EdgeFacts {
     int checkBoxId;         // on the Options page
     Axis axis;              // a wipe pushes along it
     int inward;             // +1 where pushing away from the edge raises the coordinate, -1 where it lowers it
+    const char* hotKeyKey;  // in "Sashlet.ini": the key that wipes the edge
+    int Settings::*hotKey;
+    int hotKeyId;           // RegisterHotKey's identifier, and the hot-key control's on the Keys page
+    int winCheckBoxId;      // the Keys page's Win box beside it
+    int clearButtonId;      // and its Clear button
 };
 
 inline constexpr EdgeFacts kEdges[EdgeCount] = {
-    {"Left", &Settings::left, "SashletLeft", IDC_PUSH_RIGHT, IDC_LEFT_CHECK, AxisX, +1},
-    {"Right", &Settings::right, "SashletRight", IDC_PUSH_LEFT, IDC_RIGHT_CHECK, AxisX, -1},
-    {"Top", &Settings::top, "SashletTop", IDC_PUSH_DOWN, IDC_TOP_CHECK, AxisY, +1},
-    {"Bottom", &Settings::bottom, "SashletBottom", IDC_PUSH_UP, IDC_BOTTOM_CHECK, AxisY, -1},
+    {"Left", &Settings::left, "SashletLeft", IDC_PUSH_RIGHT, IDC_LEFT_CHECK, AxisX, +1, "LeftKey", &Settings::leftKey,
+     IDC_LEFT_KEY, IDC_LEFT_KEY_WIN, IDC_LEFT_KEY_CLEAR},
+    {"Right", &Settings::right, "SashletRight", IDC_PUSH_LEFT, IDC_RIGHT_CHECK, AxisX, -1, "RightKey",
+     &Settings::rightKey, IDC_RIGHT_KEY, IDC_RIGHT_KEY_WIN, IDC_RIGHT_KEY_CLEAR},
+    {"Top", &Settings::top, "SashletTop", IDC_PUSH_DOWN, IDC_TOP_CHECK, AxisY, +1, "TopKey", &Settings::topKey,
+     IDC_TOP_KEY, IDC_TOP_KEY_WIN, IDC_TOP_KEY_CLEAR},
+    {"Bottom", &Settings::bottom, "SashletBottom", IDC_PUSH_UP, IDC_BOTTOM_CHECK, AxisY, -1, "BottomKey",
+     &Settings::bottomKey, IDC_BOTTOM_KEY, IDC_BOTTOM_KEY_WIN, IDC_BOTTOM_KEY_CLEAR},
 };
 
 inline bool EdgeEnabled(const Settings& s, Edge edge) { return s.*kEdges[edge].flag != 0; }

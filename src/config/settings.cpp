@@ -5,6 +5,7 @@
 
 #include "bar_look.h"
 #include "edges.h"
+#include "hot_key.h"
 
 const SettingsField kSettingsFields[] = {
     {kEdges[EdgeLeft].key, kEdges[EdgeLeft].flag, 1, RuleNone, 0, 0},
@@ -18,6 +19,10 @@ const SettingsField kSettingsFields[] = {
     {"Offset", &Settings::offset, 0, RuleCornerMargin, 0, 0},
     // The file takes any number of icon spacings; the page offers up to ten.
     {"OpenWidth", &Settings::openWidth, 2, RuleNone, 0, 10},
+    {kEdges[EdgeLeft].hotKeyKey, kEdges[EdgeLeft].hotKey, 0, RuleHotKey, 0, 0},
+    {kEdges[EdgeRight].hotKeyKey, kEdges[EdgeRight].hotKey, 0, RuleHotKey, 0, 0},
+    {kEdges[EdgeTop].hotKeyKey, kEdges[EdgeTop].hotKey, 0, RuleHotKey, 0, 0},
+    {kEdges[EdgeBottom].hotKeyKey, kEdges[EdgeBottom].hotKey, 0, RuleHotKey, 0, 0},
 };
 const int kSettingsFieldCount = sizeof(kSettingsFields) / sizeof(kSettingsFields[0]);
 
@@ -53,6 +58,8 @@ int ApplySettingsRule(const SettingsField& f, int v, ScreenSize screen)
         return (v < f.lo || v > f.hi) ? 0 : v;
     case RuleCornerMargin:
         return v < 0 || v > LargestCornerMargin(screen) ? 0 : v;
+    case RuleHotKey:
+        return IsUsableHotKey(v) ? v : 0;
     }
     return v;
 }
@@ -98,7 +105,13 @@ void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s)
 {
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
-        s.*f.field = ApplySettingsRule(f, store.readInt(store.context, f.key, f.defaultValue), screen);
+        if (f.rule != RuleHotKey) {
+            s.*f.field = ApplySettingsRule(f, store.readInt(store.context, f.key, f.defaultValue), screen);
+            continue;
+        }
+        char text[kHotKeyTextSize];
+        store.readString(store.context, f.key, "", text, sizeof text);
+        s.*f.field = ParseHotKey(text);
     }
     char color[kColorBufferSize];
     store.readString(store.context, kColorKey, kColorDefault, color, sizeof color);
@@ -126,15 +139,25 @@ int FormatDecimal(int value, char* out)
 // Every key is written even after one failed, so that as much as can be kept is.
 bool WriteSettings(const ProfileStore& store, const Settings& s)
 {
-    char text[kLongestColorText + 1];
+    char text[kHotKeyTextSize];
     bool written = true;
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
+        if (f.rule == RuleHotKey)
+            continue;
         FormatDecimal(s.*f.field, text);
         written = store.writeString(store.context, f.key, text) && written;
     }
     FormatColor(s, text);
-    return store.writeString(store.context, kColorKey, text) && written;
+    written = store.writeString(store.context, kColorKey, text) && written;
+    // A file of a user who never set a key stays as it was: an edge without one has no line.
+    for (int i = 0; i < kSettingsFieldCount; ++i) {
+        const SettingsField& f = kSettingsFields[i];
+        if (f.rule == RuleHotKey)
+            written = store.writeString(store.context, f.key, FormatHotKey(s.*f.field, text) ? text : nullptr) &&
+                      written;
+    }
+    return written;
 }
 
 static int AbsentReadInt(void*, const char*, int def) { return def; }

@@ -11,6 +11,7 @@ struct Settings {
     int red, green, blue;          // bar colour; only the low 8 bits count
     int offset;                    // corner margin in pixels
     int openWidth;                 // wipe distance in desktop icon spacings
+    int leftKey, rightKey, topKey, bottomKey;  // the key that wipes each edge (config/hot_key.h), 0 for none
 };
 
 enum SettingsRule {
@@ -18,6 +19,7 @@ enum SettingsRule {
     RuleClampToRange,   // below lo becomes lo, above hi becomes hi
     RuleZeroOutside,    // outside lo..hi becomes 0
     RuleCornerMargin,   // negative, or more than half the screen, becomes 0
+    RuleHotKey,         // kept as text ("Ctrl+Alt+Left"); anything but a usable key becomes 0
 };
 
 // lo..hi is also what the Options page offers, except for the corner margin.
@@ -29,7 +31,8 @@ struct SettingsField {
     int lo, hi;
 };
 
-// The integer keys, in the order they are written.
+// The keys, in the order they are written: the numbers, then the colour
+// (its own rule, in bar_look), then the hot keys, which came last.
 extern const SettingsField kSettingsFields[];
 extern const int kSettingsFieldCount;
 
@@ -61,7 +64,8 @@ struct ProfileStore {
     void* context;
     int (*readInt)(void* context, const char* key, int defaultValue);
     void (*readString)(void* context, const char* key, const char* defaultValue, char* out, int size);
-    bool (*writeString)(void* context, const char* key, const char* value);  // false when it did not reach the file
+    // False when it did not reach the file; no value removes the key.
+    bool (*writeString)(void* context, const char* key, const char* value);
 };
 
 void ReadSettings(const ProfileStore& store, ScreenSize screen, Settings& s);

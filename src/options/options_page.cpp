@@ -74,9 +74,12 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
         SendMessageA(spin, UDM_SETPOS, 0, static_cast<LPARAM>(value));
         SetNumberText(edit, static_cast<int>(SendMessageA(spin, UDM_GETPOS32, 0, 0)));
     }
-    for (int e = 0; e < EdgeCount; ++e)
+    for (int e = 0; e < EdgeCount; ++e) {
         if (EdgeEnabled(s, static_cast<Edge>(e)))
             CheckDlgButton(page, kEdges[e].checkBoxId, BST_CHECKED);
+        // The sheet opens on this page, so the Keys page finds its keys here.
+        EditOf(page).pendingKeys[e] = s.*kEdges[e].hotKey;
+    }
     ReleaseSwatchBrush();
     s_page.pendingColour = BarColour(s);
     return TRUE;
@@ -143,8 +146,10 @@ static INT_PTR OnApply(HWND page)
         s.*f.field = atoi(text);
     }
     SetBarColour(s, s_page.pendingColour);
-    for (int e = 0; e < EdgeCount; ++e)
+    for (int e = 0; e < EdgeCount; ++e) {
         s.*kEdges[e].flag = IsDlgButtonChecked(page, kEdges[e].checkBoxId) == BST_CHECKED ? 1 : 0;
+        s.*kEdges[e].hotKey = edit.pendingKeys[e];
+    }
     // A file that cannot be written keeps the new settings in use until the
     // program ends, and the user is told which file it was.
     const bool saved = SaveSettings(s);
@@ -152,9 +157,11 @@ static INT_PTR OnApply(HWND page)
         LoadSettings(*edit.screen, s);
     else
         ApplySettingsRules(*edit.screen, s);
-    edit.settingsSaved();
+    const int keysTaken = edit.settingsSaved();
     if (!saved)
         TellNotSaved(page, edit.language, UiTextsFor(edit.language).settingsNotSaved, SettingsFilePath);
+    if (keysTaken)
+        TellKeysTaken(page, edit.language, s, keysTaken);
     return FALSE;
 }
 

@@ -8,6 +8,9 @@
 #include "../../res/resource.h"
 #include "../common/path.h"
 #include "ignore_page.h"
+#include "keys_page.h"
+#include "../config/edges.h"
+#include "../config/hot_key.h"
 #include "options_page.h"
 #include "ui_texts.h"
 
@@ -45,6 +48,27 @@ void TellNotSaved(HWND page, UiLanguage language, const char* whatFailed, bool (
     MessageBoxA(page, message, kMessageCaption, MB_ICONERROR);
 }
 
+void TellKeysTaken(HWND page, UiLanguage language, const Settings& settings, int taken)
+{
+    const UiTexts& texts = UiTextsFor(language);
+    char message[1024] = "";
+    Append(message, sizeof message, texts.keysTaken);
+    for (int e = 0; e < EdgeCount; ++e) {
+        if (!(taken & (1 << e)))
+            continue;
+        char key[kHotKeyTextSize];
+        FormatHotKey(settings.*kEdges[e].hotKey, key);
+        Append(message, sizeof message, "\r\n    ");
+        Append(message, sizeof message, key);
+        Append(message, sizeof message, " (");
+        Append(message, sizeof message, texts.edgeNames[e]);
+        Append(message, sizeof message, ")");
+    }
+    Append(message, sizeof message, "\r\n\r\n");
+    Append(message, sizeof message, texts.keysTakenAdvice);
+    MessageBoxA(page, message, kMessageCaption, MB_ICONWARNING);
+}
+
 static HPROPSHEETPAGE CreatePage(OptionsEdit& edit, WORD englishTemplate, WORD japaneseTemplate, DLGPROC proc)
 {
     PROPSHEETPAGEA page = {};
@@ -78,6 +102,7 @@ void ShowOptionsSheet(OptionsEdit& edit)
     HPROPSHEETPAGE pages[] = {
         CreatePage(edit, IDD_OPTIONS_ENGLISH, IDD_OPTIONS_JAPANESE, OptionsPageProc),
         CreatePage(edit, IDD_IGNORE_ENGLISH, IDD_IGNORE_JAPANESE, IgnorePageProc),
+        CreatePage(edit, IDD_KEYS_ENGLISH, IDD_KEYS_JAPANESE, KeysPageProc),
     };
     PROPSHEETHEADERA header = {};
     header.dwSize = sizeof header;

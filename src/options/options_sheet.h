@@ -16,7 +16,10 @@ struct OptionsEdit {
     const ScreenSize* screen;  // the primary screen, kept up to date while the sheet runs
     Settings* settings;  // shown; on OK saved and read back from the file into it
     IgnoreList* ignore;  // shown; on OK saved and read back from the file into it
-    void (*settingsSaved)();  // after OK has saved the settings and read them back
+    // After OK has saved the settings and read them back; returns the edges
+    // whose key could not be had, one bit per edge.
+    int (*settingsSaved)();
+    int pendingKeys[EdgeCount];  // the Keys page's, taken into the settings by OK
 };
 
 // Runs the modal options sheet; returns when the user has closed it. While
@@ -34,6 +37,10 @@ void RememberOpenSheet(HWND sheet);
 // Tells the user, in the sheet's language, that OK could not write a file:
 // `whatFailed`, then the file's full name as `filePath` forms it.
 void TellNotSaved(HWND page, UiLanguage language, const char* whatFailed, bool (*filePath)(char* out));
+
+// Tells the user, in the sheet's language, which edges' keys OK could not
+// register: `taken` holds one bit per edge.
+void TellKeysTaken(HWND page, UiLanguage language, const Settings& settings, int taken);
 
 // True for the notice the sheet sends each page when the user presses OK.
 inline bool IsApplyNotice(LPARAM lParam) { return reinterpret_cast<const NMHDR*>(lParam)->code == PSN_APPLY; }

@@ -11,13 +11,24 @@ static const UiTexts kTexts[] = {
      "Sashlet could not save the ignore list to this file:",
      "The changes apply until Sashlet is closed. To keep them, let Sashlet write to its folder, or move it to a "
      "folder of your own.",
-     "(the path of Sashlet's folder is too long)"},
+     "(the path of Sashlet's folder is too long)",
+     "Each key needs Ctrl, Alt or Win (F1 to F24 may go without), and each edge a key of its own.",
+     "Another program already uses this key, so it does not wipe its edge:",
+     "The other settings have been applied. Choose another key on the Keys page, or close the program that "
+     "holds it and press OK again.",
+     {"Left", "Right", "Top", "Bottom"}},
     {"場所は上下左右のどれかにチェックを入れてください", "除外アプリのパス", "除外ファイル選択", kJapaneseFilter,
      "Sashlet自身は除外できません。", "設定を次のファイルに保存できませんでした：",
      "除外リストを次のファイルに保存できませんでした：",
      "変更は Sashlet を終了するまで有効です。保存するには、Sashlet のフォルダーに書き込めるようにするか、"
      "Sashlet を自分のフォルダーに移してください。",
-     "（Sashlet のフォルダーのパスが長すぎます）"},
+     "（Sashlet のフォルダーのパスが長すぎます）",
+     "キーには Ctrl、Alt、Win のどれかを組み合わせてください（F1～F24 はそのままでも使えます）。"
+     "また、同じキーを二つの場所に使うことはできません。",
+     "次のキーはほかのプログラムが使っているため、ワイプに使えません：",
+     "ほかの設定は反映されました。「キー」ページで別のキーを選ぶか、そのキーを使っているプログラムを終了してから"
+     "もう一度「OK」を押してください。",
+     {"左", "右", "上", "下"}},
 };
 
 static_assert(sizeof kTexts / sizeof kTexts[0] == LanguageCount, "one set of texts per language");

@@ -1,4 +1,5 @@
 #pragma once
+#include "../common/geometry.h"
 #include "../common/ui_language.h"
 
 // Texts the options pages show outside their dialog templates, per language.
@@ -13,6 +14,12 @@ struct UiTexts {
     const char* listNotSaved;
     const char* keptUntilClosed;
     const char* folderPathTooLong;  // in place of a file name that does not fit
+    // The Keys page refuses a key that needs no Ctrl, Alt or Win, or a key set twice.
+    const char* keysRefused;
+    // OK could not register keys: this, then each key with its edge's name, then the advice.
+    const char* keysTaken;
+    const char* keysTakenAdvice;
+    const char* edgeNames[EdgeCount];
 };
 
 const UiTexts& UiTextsFor(UiLanguage language);

@@ -39,16 +39,20 @@ static void Push(WipeSession& wipe, Edge edge, int line)
 static void StartRestoreWatch(WipeSession& wipe, Edge edge, HWND allowedInFront)
 {
     wipe.allowedInFront[edge] = allowedInFront;
+    wipe.wiped[edge] = true;
     SetTimer(wipe.bars[edge], WatchTimer(edge), kRestoreWatchPeriod, wipe.timers.restoreWatch);
 }
 
 static void StopRestoreWatches(WipeSession& wipe)
 {
-    for (int e = 0; e < EdgeCount; ++e)
+    for (int e = 0; e < EdgeCount; ++e) {
         KillTimer(wipe.bars[e], WatchTimer(static_cast<Edge>(e)));
+        wipe.wiped[e] = false;
+    }
 }
 
-void WipeEdge(WipeSession& wipe, Edge edge)
+// `askForFront` false leaves the window in front there, and lets it keep the wipe.
+static void WipeEdgeAsking(WipeSession& wipe, Edge edge, bool askForFront)
 {
     HWND bar = wipe.bars[edge];
     const int distance = WipeDistance(*wipe.settings);
@@ -56,10 +60,12 @@ void WipeEdge(WipeSession& wipe, Edge edge)
     // restore watch then lets the window in front keep the wipe.
     const Point corner = BarWipedCorner(edge, wipe.screen, wipe.settings->offset, distance);
     SetWindowPos(bar, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    HWND allowedInFront = s_requestForeground(bar) ? bar : GetForegroundWindow();
+    HWND allowedInFront = askForFront && s_requestForeground(bar) ? bar : GetForegroundWindow();
     Push(wipe, edge, WipeLine(edge, wipe.screen, distance));
     StartRestoreWatch(wipe, edge, allowedInFront);
 }
+
+void WipeEdge(WipeSession& wipe, Edge edge) { WipeEdgeAsking(wipe, edge, true); }
 
 void WipeToDraggedBar(WipeSession& wipe, Edge edge)
 {
@@ -160,6 +166,31 @@ const SHORT kKeyDown = static_cast<SHORT>(0x8000);
 static bool ButtonHeld()
 {
     return (GetAsyncKeyState(VK_LBUTTON) & kKeyDown) || (GetAsyncKeyState(VK_RBUTTON) & kKeyDown);
+}
+
+static bool AnyEdgeWiped(const WipeSession& wipe)
+{
+    for (bool wiped : wipe.wiped)
+        if (wiped)
+            return true;
+    return false;
+}
+
+void EdgeKeyPressed(WipeSession& wipe, Edge edge)
+{
+    if (!EdgeEnabled(*wipe.settings, edge) || wipe.barsAside)
+        return;
+    const bool wasWiped = wipe.wiped[edge];
+    if (AnyEdgeWiped(wipe))
+        EndWipe(wipe);
+    if (!wasWiped)
+        WipeEdgeAsking(wipe, edge, !ButtonHeld());
+}
+
+void EscapeOnBar(WipeSession& wipe, Edge edge)
+{
+    if (wipe.wiped[edge])
+        EndWipe(wipe);
 }
 
 // Wine's move loop sets the flag as Windows' does.

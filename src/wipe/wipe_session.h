@@ -29,6 +29,7 @@ struct WipeSession {
     // front: the one left there when the bar was refused the foreground, then
     // the last desktop or ignored window found there.
     HWND allowedInFront[EdgeCount];
+    bool wiped[EdgeCount];    // the edge's restore watch runs
     // While a program shows full screen the bars step aside, hidden, and
     // take no gesture; they come back on top when it leaves.
     bool barsAside;
@@ -49,6 +50,17 @@ void WipeToDraggedBar(WipeSession& wipe, Edge edge);
 
 // Ends every wipe: bars home, every moved window back, drag-hover polling on again.
 void EndWipe(WipeSession& wipe);
+
+// The edge's key was pressed: an edge not wiped is wiped as a double-click
+// on its bar wipes it, ending any other edge's wipe first, and a wiped edge's
+// wipe ends. A key pressed while a button is held, as in the middle of a
+// drag, leaves the window in front where it is, as the held-file wipe
+// does, so the drag goes on over the opened strip. While the bars stand
+// aside for a full-screen program, or the edge has no bar, it does nothing.
+void EdgeKeyPressed(WipeSession& wipe, Edge edge);
+
+// Escape on a wiped edge's bar, which is in front since its wipe, ends the wipe.
+void EscapeOnBar(WipeSession& wipe, Edge edge);
 
 // Sashlet is ending, or the whole session is (signing out, shutting down,
 // restarting for updates): every wipe ends, and the programs whose windows

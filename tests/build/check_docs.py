@@ -13,12 +13,12 @@ GUIDE = os.path.join(ROOT, 'docs', 'user-guide.md')
 IMAGES = os.path.join(ROOT, 'docs', 'images')
 
 # What each document must show: the README opens with the wipe itself; the
-# guide shows every way to wipe, the menu and both pages, in both languages.
+# guide shows every way to wipe, the menu and every page, in both languages.
 EXPECTED = {
     README: ['docs/images/wipe-before-after.png'],
     GUIDE: ['images/wipe-before-after.png', 'images/drag-file.png', 'images/bar-drag.png', 'images/bars.png',
             'images/menu-en.png', 'images/menu-ja.png', 'images/options-en.png', 'images/options-ja.png',
-            'images/ignore-en.png', 'images/ignore-ja.png'],
+            'images/ignore-en.png', 'images/ignore-ja.png', 'images/keys-en.png', 'images/keys-ja.png'],
 }
 PNG_SIGNATURE = b'\x89PNG\r\n\x1a\n'
 PALETTE_COLOUR_TYPE = 3

@@ -61,6 +61,19 @@ class OptionsSession(SessionTest):
         self.s.click(tabs.rect[0] + 85, tabs.rect[1] + 10)
         wait_until(lambda: self.control(IGNORE_LIST), 10, message='the Ignore page')
 
+    def show_keys_page(self):
+        """The third tab lies after the other two, whose width the language decides."""
+        keys = resource_id('IDC_LEFT_KEY')
+        tabs = self.control(12320)
+        for x in range(100, 260, 12):
+            self.s.click(tabs.rect[0] + x, tabs.rect[1] + 10)
+            try:
+                wait_until(lambda: self.control(keys), 1.5, message='the Keys page')
+                return
+            except AssertionError:
+                pass
+        raise AssertionError('no Keys tab')
+
     def add_through_file_dialog(self, windows_file):
         self.click(IGNORE_ADD)
         wait_until(lambda: self.s.find('select ignore application'), 10, message='the file dialog')
@@ -215,8 +228,9 @@ class PagesLookTest(OptionsSession):
                                       stdout=subprocess.PIPE, check=True).stdout
         self.s.settled(read, quiet=0.5)
 
-    def test_both_pages_fit_and_are_kept_as_pictures(self):
+    def test_every_page_fits_and_is_kept_as_a_picture(self):
         self.s.write('ignore.lst', 'C:\\Program Files\\Example\\example.exe\r\n')
+        self.s.write('Sashlet.ini', '[Sashlet]\r\nLeft=1\r\nLeftKey=Alt+Win+L\r\n')
         self.s.start_sashlet()
         self.open_options()
         self.picture_of_sheet('options-page')
@@ -224,6 +238,9 @@ class PagesLookTest(OptionsSession):
         self.show_ignore_page()
         self.picture_of_sheet('ignore-page')
         self.assert_pages_fit('ignore')
+        self.show_keys_page()
+        self.picture_of_sheet('keys-page')
+        self.assert_pages_fit('keys')
 
 
 class JapanesePagesLookTest(PagesLookTest):

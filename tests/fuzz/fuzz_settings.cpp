@@ -1,4 +1,5 @@
-// Any text in the settings file loads into values that keep the load rules,
+// Any text in the settings file loads into values that keep the load rules
+// (a hot key is a usable key or none),
 // and what is then saved loads back to the same values, as long as the saved
 // colour fits the 30 characters the reader takes (components of a hand-edited
 // file need not lie in 0..255, and nothing bounds them).
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "config/bar_look.h"
+#include "config/hot_key.h"
 #include "config/settings.h"
 
 namespace {
@@ -33,9 +35,13 @@ void ReadString(void* c, const char* key, const char* def, char* out, int size)
     out[n] = '\0';
 }
 
+// No value removes the key, as the profile writer does.
 bool Write(void* c, const char* key, const char* value)
 {
-    static_cast<Store*>(c)->values[key] = value;
+    if (value)
+        static_cast<Store*>(c)->values[key] = value;
+    else
+        static_cast<Store*>(c)->values.erase(key);
     return true;
 }
 
@@ -71,6 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (s.width < 1 || s.width > 10 || s.transparency < 0 || s.transparency > 100 || s.offset < 0 ||
         s.offset > screen.width / 2 || s.offset > screen.height / 2)
         abort();
+    for (int key : {s.leftKey, s.rightKey, s.topKey, s.bottomKey})
+        if (key != 0 && !IsUsableHotKey(key))
+            abort();
     Store saved;
     WriteSettings(ProfileStore{&saved, ReadInt, ReadString, Write}, s);
     Settings back{};

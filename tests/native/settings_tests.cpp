@@ -1,12 +1,14 @@
 #include <doctest/doctest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "config/bar_look.h"
+#include "config/hot_key.h"
 #include "config/settings.h"
 #include "default_settings.h"
 
@@ -31,11 +33,15 @@ void FakeReadString(void* c, const char* key, const char* def, char* out, int si
     snprintf(out, static_cast<size_t>(size), "%s", it == ini.values.end() ? def : it->second.c_str());
 }
 
+// No value removes the key, as the profile writer does; the write shows as "(none)".
 bool FakeWrite(void* c, const char* key, const char* value)
 {
     auto& ini = *static_cast<FakeIni*>(c);
-    ini.values[key] = value;
-    ini.writes.emplace_back(key, value);
+    if (value)
+        ini.values[key] = value;
+    else
+        ini.values.erase(key);
+    ini.writes.emplace_back(key, value ? value : "(none)");
     return true;
 }
 
@@ -171,10 +177,12 @@ TEST_CASE("integers are read as the profile reader reads them")
     }
 }
 
-TEST_CASE("saving writes the nine keys in order without applying rules")
+TEST_CASE("saving writes the keys in order without applying rules, and removes the hot keys not set")
 {
     FakeIni ini;
+    ini.values["RightKey"] = "Ctrl+R";
     Settings s{};
+    s.topKey = ParseHotKey("win+alt+up");
     s.left = 5;
     s.right = 0;
     s.top = -1;
@@ -190,8 +198,10 @@ TEST_CASE("saving writes the nine keys in order without applying rules")
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"Left", "5"}, {"Right", "0"}, {"Top", "-1"}, {"Bottom", "1"}, {"Width", "25"},
         {"Alpha", "255"}, {"Offset", "-7"}, {"OpenWidth", "50"}, {"Color", "300,-1,-2147483648"},
+        {"LeftKey", "(none)"}, {"RightKey", "(none)"}, {"TopKey", "Alt+Win+Up"}, {"BottomKey", "(none)"},
     };
     CHECK(ini.writes == expected);
+    CHECK(ini.values.count("RightKey") == 0);
 
     // What was saved loads back through the rules.
     const Settings back = Load(ini);
@@ -203,6 +213,8 @@ TEST_CASE("saving writes the nine keys in order without applying rules")
     CHECK(back.red == 300);
     CHECK(back.green == -1);
     CHECK(back.blue == -2147483647 - 1);
+    CHECK(back.topKey == s.topKey);
+    CHECK(back.leftKey == 0);
 }
 
 TEST_CASE("numbers are written as decimal text, extremes included")
@@ -248,4 +260,69 @@ TEST_CASE("bar colour takes the low 8 bits of each component, and OK splits it b
     Settings s{};
     SetBarColour(s, BarColour(300, -1, 7));
     CHECK((s.red == 44 && s.green == 255 && s.blue == 7));
+}
+
+TEST_CASE("a hot key is read from text a person writes, and written back as one spelling")
+{
+    const int ctrlAlt = kHotKeyControl | kHotKeyAlt;
+    struct {
+        const char* text;
+        int key;               // 0: no key
+        const char* written;   // how it is written back
+    } rows[] = {
+        {"Ctrl+Alt+Left", MakeHotKey(ctrlAlt, 0x25), "Ctrl+Alt+Left"},
+        {"  alt + CTRL +left ", MakeHotKey(ctrlAlt, 0x25), "Ctrl+Alt+Left"},
+        {"Win+Shift+Alt+Ctrl+PageDown", MakeHotKey(0xF, 0x22), "Ctrl+Alt+Shift+Win+PageDown"},
+        {"Win+D", MakeHotKey(kHotKeyWin, 'D'), "Win+D"},
+        {"ctrl+shift+7", MakeHotKey(kHotKeyControl | kHotKeyShift, '7'), "Ctrl+Shift+7"},
+        {"Alt+f12", MakeHotKey(kHotKeyAlt, 0x7B), "Alt+F12"},
+        {"F24", MakeHotKey(0, 0x87), "F24"},
+        {"Shift+F1", MakeHotKey(kHotKeyShift, 0x70), "Shift+F1"},
+        {"Ctrl+Alt+NumMultiply", MakeHotKey(ctrlAlt, 0x6A), "Ctrl+Alt+NumMultiply"},
+        {"Win+Alt+Backslash", MakeHotKey(kHotKeyAlt | kHotKeyWin, 0xDC), "Alt+Win+Backslash"},
+        // A key without Ctrl, Alt or Win would be lost to typing.
+        {"Left", 0, ""},
+        {"A", 0, ""},
+        {"Shift+A", 0, ""},
+        {"", 0, ""},
+        {"Ctrl+Alt", 0, ""},
+        {"Ctrl+Alt+", 0, ""},
+        {"+Left", 0, ""},
+        {"Ctrl+Ctrl+Left", 0, ""},
+        {"Ctrl+Alt+Leftt", 0, ""},
+        {"Control+Alt+Left", 0, ""},
+        {"Ctrl+Alt+F0", 0, ""},
+        {"Ctrl+Alt+F25", 0, ""},
+        {"Ctrl+Alt+F01", 0, ""},
+        {"Ctrl Alt Left", 0, ""},
+        {"Ctrl+Alt+Left+Right", 0, ""},
+        {"Ctrl+Alt+\xe5\xb7\xa6", 0, ""},
+    };
+    for (const auto& r : rows) {
+        CAPTURE(r.text);
+        CHECK(ParseHotKey(r.text) == r.key);
+        char text[kHotKeyTextSize];
+        CHECK(FormatHotKey(r.key, text) == static_cast<int>(strlen(r.written)));
+        CHECK(std::string(text) == r.written);
+    }
+    // Every combination of the four modifiers reads back as written.
+    for (int modifiers = 0; modifiers < 16; ++modifiers) {
+        for (int vk : {0x25, 0x51, 0x74}) {
+            const int key = MakeHotKey(modifiers, vk);
+            char text[kHotKeyTextSize];
+            FormatHotKey(key, text);
+            CAPTURE(text);
+            CHECK(ParseHotKey(text) == (IsUsableHotKey(key) ? key : 0));
+        }
+    }
+    // Text the reader's buffer could have cut short is no key, however it starts.
+    const std::string padded = "Ctrl+Alt+Left" + std::string(kHotKeyTextSize, ' ');
+    CHECK(ParseHotKey(padded.substr(0, kHotKeyTextSize - 2).c_str()) == MakeHotKey(ctrlAlt, 0x25));
+    CHECK(ParseHotKey(padded.substr(0, kHotKeyTextSize - 1).c_str()) == 0);
+    FakeIni ini;
+    ini.values["LeftKey"] = "Ctrl+Alt+Left";
+    ini.values["BottomKey"] = "Left";
+    const Settings s = Load(ini);
+    CHECK(s.leftKey == MakeHotKey(ctrlAlt, 0x25));
+    CHECK(s.bottomKey == 0);
 }

@@ -1,5 +1,5 @@
-// The Options and Ignore pages against real dialog controls: what they show
-// for stored values, and what pressing OK writes.
+// The Options, Ignore and Keys pages against real dialog controls: what they
+// show for stored values, and what pressing OK writes and registers.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "config/hot_key.h"
 #include "config/ignore_list_store.h"
 #include "options/ignore_page.h"
+#include "options/keys_page.h"
 #include "options/options_page.h"
 #include "options/options_sheet.h"
 #include "resource.h"
+#include "wipe/edge_keys.h"
 #include "test_files.h"
 
 namespace {
@@ -51,7 +54,11 @@ void CALLBACK AnswerBox(HWND, UINT, UINT_PTR id, DWORD)
 
 int g_savedCount;
 
-void CountSave() { ++g_savedCount; }
+int CountSave()
+{
+    ++g_savedCount;
+    return 0;
+}
 
 struct PageFixture {
     HWND parent = nullptr;
@@ -59,7 +66,7 @@ struct PageFixture {
     ScreenSize screen = {1024, 768};
     Settings settings = {1, 0, 0, 0, 2, 0, 255, 255, 0, 0, 2};
     IgnoreList ignore = {};
-    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, CountSave};
+    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, CountSave, {}};
     PROPSHEETPAGEA sheetPage = {};
 
     PageFixture()
@@ -254,4 +261,76 @@ TEST_CASE_FIXTURE(PageFixture, "the Ignore page lists, deletes and writes its ro
     CHECK(bytes == "C:\\a.exe\r\nC:\\b.exe\r\nC:\\c.exe\r\n");
     REQUIRE(ignore.count == 3);
     CHECK(std::string(ignore.entries[1]) == "C:\\b.exe");
+}
+
+TEST_CASE_FIXTURE(PageFixture, "keys are had for edges with a bar, a key another program holds is named on OK, "
+                               "and every key is given back")
+{
+    const int ctrlAlt = kHotKeyControl | kHotKeyAlt;
+    HWND holder = CreateWindowExA(0, "STATIC", "holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    REQUIRE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, 'B'));
+    settings.bottom = 1;
+    settings.leftKey = MakeHotKey(ctrlAlt, 'L');
+    settings.topKey = MakeHotKey(ctrlAlt, 'T');
+    settings.bottomKey = MakeHotKey(ctrlAlt, 'B');
+    CHECK(RegisterEdgeKeys(main, settings) == 1 << EdgeBottom);
+    CHECK_FALSE(RegisterHotKey(holder, 2, MOD_CONTROL | MOD_ALT, 'L'));
+    CHECK(GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED);
+    CHECK(RegisterHotKey(holder, 3, MOD_CONTROL | MOD_ALT, 'T'));  // the Top edge has no bar
+    UnregisterHotKey(holder, 3);
+    // Registered again after OK, the old key is given up for the new one.
+    settings.leftKey = MakeHotKey(ctrlAlt, 'M');
+    CHECK(RegisterEdgeKeys(main, settings) == 1 << EdgeBottom);
+    CHECK(RegisterHotKey(holder, 4, MOD_CONTROL | MOD_ALT, 'L'));
+    CHECK_FALSE(RegisterHotKey(holder, 5, MOD_CONTROL | MOD_ALT, 'M'));
+    ReleaseEdgeKeys(main);
+    CHECK(RegisterHotKey(holder, 6, MOD_CONTROL | MOD_ALT, 'M'));
+    DestroyWindow(main);
+    DestroyWindow(holder);
+
+    edit.settingsSaved = [] { return 1 << EdgeBottom; };
+    Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
+    CHECK(Apply() == 0);
+    CHECK(g_boxText == "Sashlet|Another program already uses this key, so it does not wipe its edge:\r\n"
+                       "    Ctrl+Alt+B (Bottom)\r\n\r\nThe other settings have been applied. Choose another key on the "
+                       "Keys page, or close the program that holds it and press OK again.");
+    const std::string ini = Ini();
+    CHECK(ini.find("\r\nLeftKey=Ctrl+Alt+M\r\n") != std::string::npos);
+    CHECK(ini.find("\r\nBottomKey=Ctrl+Alt+B\r\n") != std::string::npos);
+}
+
+TEST_CASE_FIXTURE(PageFixture, "the Keys page shows the keys, and refuses to be left with a key set twice")
+{
+    edit.language = LanguageJapanese;
+    edit.pendingKeys[EdgeLeft] = ParseHotKey("Ctrl+Alt+Left");
+    edit.pendingKeys[EdgeTop] = ParseHotKey("Win+Shift+F5");
+    Open(IDD_KEYS_JAPANESE, KeysPageProc);
+    CHECK(SendDlgItemMessageA(page, IDC_LEFT_KEY, HKM_GETHOTKEY, 0, 0) ==
+          MAKEWORD(VK_LEFT, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_EXT));
+    CHECK(SendDlgItemMessageA(page, IDC_TOP_KEY, HKM_GETHOTKEY, 0, 0) == MAKEWORD(VK_F5, HOTKEYF_SHIFT));
+    CHECK(IsDlgButtonChecked(page, IDC_TOP_KEY_WIN) == BST_CHECKED);
+    CHECK(IsDlgButtonChecked(page, IDC_LEFT_KEY_WIN) == BST_UNCHECKED);
+
+    const auto leave = [&] {
+        PSHNOTIFY n = {};
+        n.hdr.hwndFrom = parent;
+        n.hdr.code = PSN_KILLACTIVE;
+        SetTimer(nullptr, 0, 50, AnswerBox);
+        SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&n));
+        return GetWindowLongPtrA(page, DWLP_MSGRESULT);
+    };
+    SendDlgItemMessageA(page, IDC_RIGHT_KEY, HKM_SETHOTKEY, MAKEWORD(VK_LEFT, HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+    CHECK(leave() == TRUE);
+    CHECK(g_boxText.rfind("Sashlet|キーには Ctrl、Alt、Win", 0) == 0);
+    CHECK(edit.pendingKeys[EdgeRight] == 0);
+    // Clear empties the box and its Win box; then the page may be left, and its keys are the sheet's.
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_RIGHT_KEY_CLEAR, BN_CLICKED), 0);
+    CHECK(SendDlgItemMessageA(page, IDC_RIGHT_KEY, HKM_GETHOTKEY, 0, 0) == 0);
+    SendDlgItemMessageA(page, IDC_BOTTOM_KEY, HKM_SETHOTKEY, MAKEWORD('D', 0), 0);
+    CheckDlgButton(page, IDC_BOTTOM_KEY_WIN, BST_CHECKED);
+    CHECK(leave() == FALSE);
+    CHECK(edit.pendingKeys[EdgeLeft] == ParseHotKey("Ctrl+Alt+Left"));
+    CHECK(edit.pendingKeys[EdgeRight] == 0);
+    CHECK(edit.pendingKeys[EdgeBottom] == ParseHotKey("Win+D"));
 }

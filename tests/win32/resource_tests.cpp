@@ -69,7 +69,7 @@ TEST_CASE("the swatch brush goes with the page")
     ScreenSize screen = {1024, 768};
     Settings settings = {1, 0, 0, 0, 2, 0, 10, 20, 30, 0, 2};
     IgnoreList ignore = {};
-    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, nullptr};
+    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, nullptr, {}};
     PROPSHEETPAGEA sheetPage = {};
     sheetPage.dwSize = sizeof sheetPage;
     sheetPage.lParam = reinterpret_cast<LPARAM>(&edit);
