@@ -2,6 +2,7 @@
 Close, Alt+F4, the task list, a newer copy, and a kill followed by a new start."""
 import os
 import signal
+import time
 import unittest
 
 from harness import SessionTest, wait_until
@@ -45,6 +46,25 @@ class EndingTest(SessionTest):
 
     def test_wm_close_from_the_task_list(self):
         self.end_and_expect_home(lambda: self.s.probe('close', 'Sashlet'))
+
+    def test_a_program_that_stopped_responding_holds_the_end_up_a_moment_at_most(self):
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,300,200')
+        self.s.start_windows('hung:20,400,200,100')
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('a', 150, 100)
+        self.assertWindowAt('hung', 150, 400)
+        self.assertEqual(self.s.probe('hang', 'hung')[0], 0)
+        wait_until(lambda: self.s.probe('answers', 'hung')[0] == 1, 10, message='the program to stop answering')
+        sashlet = self.s.sashlet
+        started = time.monotonic()
+        self.s.probe('close', 'Sashlet')
+        wait_until(lambda: sashlet.poll() is not None, 20, message='Sashlet to end')
+        self.assertLess(time.monotonic() - started, 8)
+        self.assertEqual(self.s.find('a').rect, (10, 100, 310, 300))
+        # Its window goes home once it answers again.
+        self.assertEqual(self.s.probe('resume')[0], 0)
+        self.assertWindowAt('hung', 20, 400)
 
     def test_a_new_copy_takes_over_only_once_the_windows_are_home(self):
         before = self.wipe_a_and_b()

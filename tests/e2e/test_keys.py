@@ -29,6 +29,11 @@ class KeysTest(SessionTest):
         self.s.wait_in_front('SashletTop')
         self.s.xdotool('mousemove', 600, D + 1, 'key', 'Escape')
         self.assertWindowAt('b', 400, 10)
+        # A wipe from the keyboard ends as any wipe does, when another window comes to the front.
+        self.s.keys('ctrl+alt+l')
+        self.assertWindowAt('a', D, 300)
+        self.s.activate('c')
+        self.assertWindowAt('a', 10, 300)
         # The Right edge has a key but no bar.
         self.s.keys('ctrl+alt+r')
         self.s.assert_unchanged(lambda: (self.s.find('c').left, self.s.find('SashletRight').visible), 1.0,
