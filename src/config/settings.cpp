@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "bar_look.h"
 #include "edges.h"
 #include "hot_key.h"
 
@@ -133,6 +132,35 @@ int FormatDecimal(int value, char* out)
     while (n)
         out[len++] = digits[--n];
     out[len] = '\0';
+    return len;
+}
+
+static int Settings::*const kComponents[] = {&Settings::red, &Settings::green, &Settings::blue};
+
+void ParseColor(const char* text, Settings& s)
+{
+    const char* p = text;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0) {
+            if (*p != ',')
+                return;
+            ++p;
+        }
+        int v;
+        if (!ScanInt(p, v))
+            return;
+        s.*kComponents[i] = v;
+    }
+}
+
+int FormatColor(const Settings& s, char* out)
+{
+    int len = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0)
+            out[len++] = ',';
+        len += FormatDecimal(s.*kComponents[i], out + len);
+    }
     return len;
 }
 

@@ -76,5 +76,19 @@ bool WriteSettings(const ProfileStore& store, const Settings& s);
 // The program needs no other formatting, so it carries no printf.
 int FormatDecimal(int value, char* out);
 
+// The colour's key and text in the file, "red,green,blue".
+const char* const kColorKey = "Color";
+const char* const kColorDefault = "255,255,0";
+const int kColorBufferSize = 31;  // so at most 30 characters of the value count
+
+// Assigns red, green, blue from "%d,%d,%d" text left to right until the text
+// stops matching; the fields after the mismatch keep their values.
+void ParseColor(const char* text, Settings& s);
+
+// The file's "%d,%d,%d" text of the three components, into at least
+// kLongestColorText + 1 bytes; returns its length.
+const int kLongestColorText = 3 * 11 + 2;
+int FormatColor(const Settings& s, char* out);
+
 // A profile store that holds no file: every read yields its default, and no write lands.
 ProfileStore AbsentProfileStore();
