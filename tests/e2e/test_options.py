@@ -157,7 +157,12 @@ class OptionsPageTest(OptionsSession):
         self.assertFalse(self.s.find('SashletRight').visible)
 
     def choose_colour(self, column, row):
-        """Picks a basic colour in the colour chooser and returns what the swatch then shows."""
+        """Picks a basic colour in the colour chooser and returns what the swatch
+        shows once it has painted the new colour, which on a loaded machine
+        comes a moment after the chooser closes."""
+        swatch = self.control(COLOR_SWATCH)
+        shown = lambda: self.s.pixel(self.s.screenshot('swatch'), *swatch.centre)
+        before = shown()
         self.click(COLOR_BUTTON)
         wait_until(lambda: self.s.find('Color'), SETTLE, message='the colour chooser')
         chooser = [Control(l) for l in self.s.probe('controls', 'Color')[1].splitlines()[1:]]
@@ -166,8 +171,8 @@ class OptionsPageTest(OptionsSession):
         self.s.click(left + (2 * column + 1) * (right - left) // 16, top + (2 * row + 1) * (bottom - top) // 12)
         self.s.click(*next(c for c in chooser if c.id == OK).centre)
         wait_until(lambda: self.s.find('Color') is None, SETTLE, message='the chooser to close')
-        swatch = self.control(COLOR_SWATCH)
-        return self.s.pixel(self.s.screenshot('swatch'), *swatch.centre)
+        return wait_until(lambda: (lambda now: now if now != before else None)(shown()), SETTLE,
+                          message='the swatch in the new colour')
 
     def test_a_colour_chosen_paints_the_bars_after_ok_and_not_after_cancel(self):
         self.s.start_sashlet()
