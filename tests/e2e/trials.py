@@ -138,12 +138,17 @@ class Plan:
     def keep_bar_in_sight(self):
         """A held button wipes only where the bar is what the user sees: an
         always-on-top window made after the bars would cover the point held,
-        and so would a window owned by one, which stands above its owner."""
+        and so would a window owned by one, which stands above its owner, and
+        the caption of one minimised."""
         x, y = bar_point(self.edge, self.along)
         on_top = False  # the window made before, which owns the next one made 'owned'
+        # The virtual desktop parks minimised windows in a row of 160 by 24 along its bottom-left corner.
+        parked = sum('minimized' in options for _, _, options in self.windows)
+        in_parking_row = y >= H - 24 and x < 160 * parked
         for i, (title, (left, top, width, height), options) in enumerate(self.windows):
             on_top = 'topmost' in options or ('owned' in options and on_top)
-            covers = 'maximized' in options or (left <= x < left + width and top <= y < top + height)
+            covers = 'maximized' in options or (left <= x < left + width and top <= y < top + height) or (
+                'minimized' in options and in_parking_row)
             if on_top and covers:
                 self.windows[i] = (title, (left, top, width, height),
                                    [o for o in options if o not in ('topmost', 'owned')])
