@@ -9,12 +9,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "wipe/moved_file_store.h"
 #include "wipe/wipe_engine.h"
+#include "wipe/window_facts.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
 
@@ -33,15 +35,19 @@ static bool StartWindows(int n, TestWindows& helper)
 static MovedWindowTable s_moved;
 static IgnoreList s_ignore;
 static const HWND s_bars[EdgeCount] = {};
-static ScreenSize s_screen;
+static Rect s_screen;
+static Monitors s_monitors;  // as the program keeps them from its start
 
 // As the program pushes and ends a wipe: the record of what moved written
 // down before the moves, and removed after the restore.
-static void Push() { PushWindowsFromEdge(s_moved, s_ignore, s_bars, s_screen, EdgeLeft, 150, WriteDownMovedWindows); }
+static void Push()
+{
+    PushWindowsFromEdge(s_moved, s_ignore, s_bars, EdgeCount, s_screen, EdgeLeft, 150, WriteDownMovedWindows);
+}
 
 static void Restore()
 {
-    RestoreMovedWindows(s_moved);
+    RestoreMovedWindows(s_moved, s_monitors);
     ForgetMovedWindows();
 }
 
@@ -106,7 +112,13 @@ static BOOL CALLBACK MoveIfListed(HWND window, LPARAM param)
 
 int main()
 {
-    s_screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    s_screen = Rect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    // As on a desk of two monitors, the second right of the first, every
+    // window's share of each is weighed.
+    const Rect twoMonitors[] = {s_screen, {s_screen.right, 0, 2 * s_screen.right, s_screen.bottom}};
+    if (getenv("SASHLET_BENCH_TWO_MONITORS"))
+        SetMonitorsForTests(twoMonitors, 2);
+    FindMonitors(s_monitors);
     ClearMovedWindowTable(s_moved);
     std::vector<std::string> fifty;
     for (int i = 0; i < 50; ++i)

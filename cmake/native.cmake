@@ -12,6 +12,7 @@ enable_testing()
 add_executable(sashlet_native_tests
     tests/native/main.cpp
     tests/native/edge_geometry_tests.cpp
+    tests/native/monitor_rules_tests.cpp
     tests/native/ignore_list_tests.cpp
     tests/native/moved_windows_tests.cpp
     tests/native/moved_file_tests.cpp

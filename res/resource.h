@@ -38,6 +38,7 @@
 #define IDC_OPEN_WIDTH_SPIN     1013
 #define IDC_OPEN_WIDTH_EDIT     1014
 #define IDC_COLOR_SWATCH        1015
+#define IDC_EVERY_SCREEN_CHECK  1032
 
 // Controls of the Ignore page; Delete shares IDCANCEL's value
 #define IDC_IGNORE_LIST         1016

@@ -55,9 +55,15 @@ static int ShowSavedSettings()
     return RegisterEdgeKeys(g_app.wipe.mainWindow, g_app.settings);
 }
 
-static void OpenOptions()
+// The sheet opens in the middle of the monitor of the bar it was asked from.
+static void OpenOptions(HWND window)
 {
-    OptionsEdit edit = {g_app.instance, g_app.wipe.mainWindow, g_app.language, &g_app.wipe.screen,
+    const WipeSession& wipe = g_app.wipe;
+    int place = 0;
+    const int monitor = BarPlaceOf(window, &place) ? MonitorOfBar(place) : 0;
+    const Rect centreOn = monitor < wipe.monitors.count ? wipe.monitors.rects[monitor]
+                                                        : Rect{0, 0, wipe.screen.width, wipe.screen.height};
+    OptionsEdit edit = {g_app.instance, wipe.mainWindow, g_app.language, &g_app.wipe.screen, centreOn,
                         &g_app.settings, &g_app.ignore, ShowSavedSettings, {}};
     ShowOptionsSheet(edit);
 }
@@ -66,7 +72,7 @@ static void OnCommand(HWND window, int id, HWND, UINT)
 {
     switch (id) {
     case IDM_OPTIONS:
-        OpenOptions();
+        OpenOptions(window);
         break;
     case IDM_CLOSE:
         OnDestroy(window);
@@ -76,9 +82,9 @@ static void OnCommand(HWND window, int id, HWND, UINT)
 
 static void OnMouseMove(HWND window, int, int, UINT)
 {
-    Edge edge;
-    if (BarEdgeOf(window, &edge))
-        SetBarCursor(edge);
+    int place;
+    if (BarPlaceOf(window, &place))
+        SetBarCursor(EdgeOfBar(place));
     AskForLeaveNotice(window);
     PointerOverBar(g_app.wipe);
 }
@@ -96,25 +102,25 @@ static void OnHotKey(HWND window, int id, UINT, UINT)
 // A wiped bar is in front, and so has the keyboard.
 static void OnKeyDown(HWND window, UINT vk, BOOL, int, UINT)
 {
-    Edge edge;
-    if (vk == VK_ESCAPE && BarEdgeOf(window, &edge))
-        EscapeOnBar(g_app.wipe, edge);
+    int place;
+    if (vk == VK_ESCAPE && BarPlaceOf(window, &place))
+        EscapeOnBar(g_app.wipe, place);
 }
 
 static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
 {
-    Edge edge;
-    const bool isBar = BarEdgeOf(window, &edge);
+    int place = 0;
+    const bool isBar = BarPlaceOf(window, &place);
     // The first press of a double-click already ran a move loop whose end
     // pushed windows onto the bar at rest; their homes stay recorded and they
     // follow the line out with the rest.
     if (doubleClick) {
         if (isBar)
-            WipeEdge(g_app.wipe, edge);
+            WipeEdge(g_app.wipe, place);
         return;
     }
     if (isBar)
-        SetBarCursor(edge);
+        SetBarCursor(EdgeOfBar(place));
     // Let the system move the bar as if its caption were grabbed; its modal
     // loop reports WM_MOVING for each step and WM_EXITSIZEMOVE on release.
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
@@ -143,17 +149,17 @@ static void OnExitSizeMove(HWND window) { PostMessageA(window, WM_BAR_MOVE_ENDED
 
 static void OnBarMoveEnded(HWND window)
 {
-    Edge edge;
-    if (BarEdgeOf(window, &edge))
-        WipeToDraggedBar(g_app.wipe, edge);
+    int place;
+    if (BarPlaceOf(window, &place))
+        WipeToDraggedBar(g_app.wipe, place);
 }
 
 // Keeps a dragged bar on its axis; other windows of the class move as proposed.
 static void OnMoving(HWND window, RECT* proposed)
 {
-    Edge edge;
-    if (BarEdgeOf(window, &edge))
-        ConstrainBarDrag(edge, proposed, g_app.settings, g_app.wipe.screen);
+    int place;
+    if (BarPlaceOf(window, &place))
+        ConstrainBarDrag(place, proposed, g_app.wipe.monitors, g_app.settings);
 }
 
 // Many programs save their window's place as the session ends: every pushed
@@ -170,7 +176,8 @@ static void OnEndSession(HWND, BOOL ending)
         EndWipeBeforeLeaving(g_app.wipe);
 }
 
-// Every top-level window hears of a new screen size; the main window alone acts on it.
+// Every top-level window hears of a change of the displays (a new resolution,
+// a monitor added, removed or moved); the main window alone acts on it.
 static void OnDisplayChange(HWND window, UINT, UINT, UINT)
 {
     if (window == g_app.wipe.mainWindow)
@@ -213,7 +220,7 @@ void CALLBACK DragConfirmTimer(HWND, UINT, UINT_PTR, DWORD) { DragConfirmTick(g_
 
 void CALLBACK RestoreWatchTimer(HWND bar, UINT, UINT_PTR, DWORD)
 {
-    Edge edge;
-    if (BarEdgeOf(bar, &edge))
-        RestoreWatchTick(g_app.wipe, edge);
+    int place;
+    if (BarPlaceOf(bar, &place))
+        RestoreWatchTick(g_app.wipe, place);
 }

@@ -11,6 +11,7 @@
 #include "../wipe/edge_keys.h"
 #include "../wipe/moved_file_store.h"
 #include "../wipe/wipe_engine.h"
+#include "../wipe/window_facts.h"
 #include "app_state.h"
 #include "bar_window.h"
 
@@ -102,18 +103,13 @@ static UiLanguage UserLanguage()
     return LanguageEnglish;
 }
 
-// Each bar is made where the settings put it at rest, hidden; the layout
-// shows the bars of the enabled edges. The main window, never shown, owns
-// them and carries the drag-hover timers.
-static void CreateWindows(WipeSession& wipe)
+// The main window, never shown, owns the bars and carries the drag-hover
+// timers. The layout makes each monitor's bars where the settings put them at
+// rest, the primary's first, and shows those of the enabled edges.
+static void CreateMainWindow(WipeSession& wipe)
 {
     wipe.mainWindow = CreateWindowExA(0, kWindowClassName, kMainWindowTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                       g_app.instance, nullptr);
-    for (int e = 0; e < EdgeCount; ++e) {
-        const Edge edge = static_cast<Edge>(e);
-        wipe.bars[e] = CreateBarWindow(g_app.instance, kWindowClassName, wipe.mainWindow, edge,
-                                       BarRestRect(edge, wipe.screen, g_app.settings.width, g_app.settings.offset));
-    }
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
@@ -139,14 +135,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     LoadIgnoreList(g_app.ignore);
     g_app.language = UserLanguage();
     LoadSettings(wipe.screen, g_app.settings);
-    CreateWindows(wipe);
+    FindMonitors(wipe.monitors);
+    CreateMainWindow(wipe);
     ApplySettingsToBars(wipe, ActivateBars);
     // A key another program holds is skipped without a word: a start from the
     // Startup folder must never stop at a message box.
     RegisterEdgeKeys(wipe.mainWindow, g_app.settings);
     StartDragHoverPoll(wipe);
-    for (HWND bar : wipe.bars)
-        UpdateWindow(bar);
+    for (int i = 0; i < wipe.barCount; ++i)
+        UpdateWindow(wipe.bars[i]);
     GiveUpStartUpTurn(turn);
 
     MSG msg;

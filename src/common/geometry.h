@@ -1,5 +1,5 @@
 // Plain screen geometry shared by every part of the program: the four edges,
-// points, rectangles and the screen's size. No window handles here, so the
+// points, rectangles, the screen's size and the set of monitors. No window handles here, so the
 // rules built on them compile and are tested natively.
 #pragma once
 
@@ -22,6 +22,16 @@ struct Rect {
 struct ScreenSize {
     int width;
     int height;
+};
+
+// The monitors as the system lays them out, the primary first, in its
+// coordinates: the primary's top-left is 0,0, and a monitor left of or above
+// it has negative ones.
+const int kMaxMonitors = 16;
+
+struct Monitors {
+    Rect rects[kMaxMonitors];
+    int count;
 };
 
 inline bool operator==(Point a, Point b) { return a.x == b.x && a.y == b.y; }

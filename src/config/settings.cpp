@@ -7,21 +7,23 @@
 #include "hot_key.h"
 
 const SettingsField kSettingsFields[] = {
-    {kEdges[EdgeLeft].key, kEdges[EdgeLeft].flag, 1, RuleNone, 0, 0},
-    {kEdges[EdgeRight].key, kEdges[EdgeRight].flag, 0, RuleNone, 0, 0},
-    {kEdges[EdgeTop].key, kEdges[EdgeTop].flag, 0, RuleNone, 0, 0},
-    {kEdges[EdgeBottom].key, kEdges[EdgeBottom].flag, 0, RuleNone, 0, 0},
-    {"Width", &Settings::width, 2, RuleClampToRange, 1, 10},
+    {kEdges[EdgeLeft].key, kEdges[EdgeLeft].flag, 1, RuleNone, 0, 0, false},
+    {kEdges[EdgeRight].key, kEdges[EdgeRight].flag, 0, RuleNone, 0, 0, false},
+    {kEdges[EdgeTop].key, kEdges[EdgeTop].flag, 0, RuleNone, 0, 0, false},
+    {kEdges[EdgeBottom].key, kEdges[EdgeBottom].flag, 0, RuleNone, 0, 0, false},
+    {"Width", &Settings::width, 2, RuleClampToRange, 1, 10, false},
     // The default lies outside the accepted range on purpose: a file without
     // the key gives an opaque bar.
-    {"Alpha", &Settings::transparency, 255, RuleZeroOutside, 0, 100},
-    {"Offset", &Settings::offset, 0, RuleCornerMargin, 0, 0},
+    {"Alpha", &Settings::transparency, 255, RuleZeroOutside, 0, 100, false},
+    {"Offset", &Settings::offset, 0, RuleCornerMargin, 0, 0, false},
     // The file takes any number of icon spacings; the page offers up to ten.
-    {"OpenWidth", &Settings::openWidth, 2, RuleNone, 0, 10},
-    {kEdges[EdgeLeft].hotKeyKey, kEdges[EdgeLeft].hotKey, 0, RuleHotKey, 0, 0},
-    {kEdges[EdgeRight].hotKeyKey, kEdges[EdgeRight].hotKey, 0, RuleHotKey, 0, 0},
-    {kEdges[EdgeTop].hotKeyKey, kEdges[EdgeTop].hotKey, 0, RuleHotKey, 0, 0},
-    {kEdges[EdgeBottom].hotKeyKey, kEdges[EdgeBottom].hotKey, 0, RuleHotKey, 0, 0},
+    {"OpenWidth", &Settings::openWidth, 2, RuleNone, 0, 10, false},
+    {kEdges[EdgeLeft].hotKeyKey, kEdges[EdgeLeft].hotKey, 0, RuleHotKey, 0, 0, true},
+    {kEdges[EdgeRight].hotKeyKey, kEdges[EdgeRight].hotKey, 0, RuleHotKey, 0, 0, true},
+    {kEdges[EdgeTop].hotKeyKey, kEdges[EdgeTop].hotKey, 0, RuleHotKey, 0, 0, true},
+    {kEdges[EdgeBottom].hotKeyKey, kEdges[EdgeBottom].hotKey, 0, RuleHotKey, 0, 0, true},
+    // Anything but 1, text included, is the primary screen alone.
+    {"EveryScreen", &Settings::everyScreen, 0, RuleZeroOutside, 0, 1, true},
 };
 const int kSettingsFieldCount = sizeof(kSettingsFields) / sizeof(kSettingsFields[0]);
 
@@ -171,19 +173,22 @@ bool WriteSettings(const ProfileStore& store, const Settings& s)
     bool written = true;
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
-        if (f.rule == RuleHotKey)
+        if (f.cameLater)
             continue;
         FormatDecimal(s.*f.field, text);
         written = store.writeString(store.context, f.key, text) && written;
     }
     FormatColor(s, text);
     written = store.writeString(store.context, kColorKey, text) && written;
-    // A file of a user who never set a key stays as it was: an edge without one has no line.
     for (int i = 0; i < kSettingsFieldCount; ++i) {
         const SettingsField& f = kSettingsFields[i];
-        if (f.rule == RuleHotKey)
-            written = store.writeString(store.context, f.key, FormatHotKey(s.*f.field, text) ? text : nullptr) &&
-                      written;
+        if (!f.cameLater)
+            continue;
+        const int v = s.*f.field;
+        const bool set = f.rule == RuleHotKey ? FormatHotKey(v, text) != 0 : v != f.defaultValue;
+        if (set && f.rule != RuleHotKey)
+            FormatDecimal(v, text);
+        written = store.writeString(store.context, f.key, set ? text : nullptr) && written;
     }
     return written;
 }

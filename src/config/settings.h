@@ -12,6 +12,7 @@ struct Settings {
     int offset;                    // corner margin in pixels
     int openWidth;                 // wipe distance in desktop icon spacings
     int leftKey, rightKey, topKey, bottomKey;  // the key that wipes each edge (config/hot_key.h), 0 for none
+    int everyScreen;               // nonzero: every monitor has bars, not the primary alone
 };
 
 enum SettingsRule {
@@ -29,10 +30,13 @@ struct SettingsField {
     int defaultValue;
     SettingsRule rule;
     int lo, hi;
+    // Came after the colour: written after it, and only when it differs from
+    // its default, so the file of a user who never set it stays as it was.
+    bool cameLater;
 };
 
 // The keys, in the order they are written: the numbers, then the colour
-// (its own rule, in bar_look), then the hot keys, which came last.
+// (its own rule, below), then the keys that came later.
 extern const SettingsField kSettingsFields[];
 extern const int kSettingsFieldCount;
 

@@ -80,6 +80,7 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
         // The sheet opens on this page, so the Keys page finds its keys here.
         EditOf(page).pendingKeys[e] = s.*kEdges[e].hotKey;
     }
+    CheckDlgButton(page, IDC_EVERY_SCREEN_CHECK, s.everyScreen ? BST_CHECKED : BST_UNCHECKED);
     ReleaseSwatchBrush();
     s_page.pendingColour = BarColour(s);
     return TRUE;
@@ -150,6 +151,7 @@ static INT_PTR OnApply(HWND page)
         s.*kEdges[e].flag = IsDlgButtonChecked(page, kEdges[e].checkBoxId) == BST_CHECKED ? 1 : 0;
         s.*kEdges[e].hotKey = edit.pendingKeys[e];
     }
+    s.everyScreen = IsDlgButtonChecked(page, IDC_EVERY_SCREEN_CHECK) == BST_CHECKED ? 1 : 0;
     // A file that cannot be written keeps the new settings in use until the
     // program ends, and the user is told which file it was.
     const bool saved = SaveSettings(s);

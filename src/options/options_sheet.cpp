@@ -81,14 +81,20 @@ static HPROPSHEETPAGE CreatePage(OptionsEdit& edit, WORD englishTemplate, WORD j
     return CreatePropertySheetPageA(&page);
 }
 
+// The monitor the open sheet goes to the middle of; the sheet's callback is handed nothing of ours.
+static Rect s_centreOn;
+
 // Opened at the screen's top-left corner, the sheet's caption would sit under
-// the Top and Left bars; centred on the primary screen it stays clear of them.
+// the Top and Left bars; centred on the monitor of the bar it was asked from
+// it stays clear of them, on the monitor the user is looking at. The sheet
+// has its size by now, in the pixels of that monitor's DPI.
 static int CALLBACK CentreSheet(HWND sheet, UINT message, LPARAM)
 {
     RECT r;
+    const Rect& m = s_centreOn;
     if (message == PSCB_INITIALIZED && GetWindowRect(sheet, &r))
-        SetWindowPos(sheet, nullptr, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2, 0, 0,
+        SetWindowPos(sheet, nullptr, m.left + (m.right - m.left - (r.right - r.left)) / 2,
+                     m.top + (m.bottom - m.top - (r.bottom - r.top)) / 2, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return 0;
 }
@@ -115,6 +121,7 @@ void ShowOptionsSheet(OptionsEdit& edit)
     header.nStartPage = 0;
     header.phpage = pages;
     header.pfnCallback = CentreSheet;
+    s_centreOn = edit.centreOn;
     PropertySheetA(&header);
     s_openSheet = nullptr;
 }

@@ -14,6 +14,7 @@ struct OptionsEdit {
     HWND owner;
     UiLanguage language;
     const ScreenSize* screen;  // the primary screen, kept up to date while the sheet runs
+    Rect centreOn;             // the monitor the sheet opens in the middle of
     Settings* settings;  // shown; on OK saved and read back from the file into it
     IgnoreList* ignore;  // shown; on OK saved and read back from the file into it
     // After OK has saved the settings and read them back; returns the edges

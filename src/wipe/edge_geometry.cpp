@@ -79,36 +79,6 @@ bool MeetsScreenAlongEdge(Edge edge, const Rect& r, ScreenSize screen)
     return s.lo < Extent(screen, along) && s.hi > 0;
 }
 
-static long long SharedArea(const Rect& a, const Rect& b)
-{
-    const long long w = (a.right < b.right ? a.right : b.right) - (a.left > b.left ? a.left : b.left);
-    const long long h = (a.bottom < b.bottom ? a.bottom : b.bottom) - (a.top > b.top ? a.top : b.top);
-    return w > 0 && h > 0 ? w * h : 0;
-}
-
-static bool Covers(const Rect& window, const Rect& monitor)
-{
-    return window.left <= monitor.left && window.top <= monitor.top && window.right >= monitor.right &&
-           window.bottom >= monitor.bottom;
-}
-
-bool LargerPartOnPrimary(const Rect& window, const Rect* monitors, int count)
-{
-    if (count < 1)
-        return true;
-    const long long onPrimary = SharedArea(window, monitors[0]);
-    long long onMonitors = onPrimary;
-    for (int i = 1; i < count; ++i) {
-        const long long on = SharedArea(window, monitors[i]);
-        if (on > onPrimary)
-            return false;
-        onMonitors += on;
-    }
-    const long long area =
-        static_cast<long long>(window.right - window.left) * static_cast<long long>(window.bottom - window.top);
-    return Covers(window, monitors[0]) || onPrimary >= area - onMonitors;
-}
-
 Point PushedCorner(Edge edge, const Rect& r, int line)
 {
     const Axis axis = AxisOf(edge);

@@ -1,5 +1,6 @@
 // Where the bars stand and which windows a wipe moves where, as plain
-// arithmetic over the screen, the settings and the table of edges. No window
+// arithmetic over one screen whose top-left is 0,0 (each monitor in its own
+// coordinates, monitor_rules), the settings and the table of edges. No window
 // handles here, so every rule is checked natively against tables of screens.
 #pragma once
 #include "../common/geometry.h"
@@ -29,14 +30,6 @@ bool ReachesPastLine(Edge edge, const Rect& window, int line);
 // above or below the screen (for the Left and Right edges) or wholly beside
 // it (Top and Bottom) stands on another monitor, however near the edge it is.
 bool MeetsScreenAlongEdge(Edge edge, const Rect& window, ScreenSize screen);
-
-// True when the window's larger part lies on the primary monitor, the first
-// of `monitors`: more of it than on any other monitor (the primary wins a
-// tie), and at least as much as on no monitor at all, since a part that no
-// monitor shows counts against each of them. A window that covers the whole
-// primary monitor, as one maximised there does, overhanging each side,
-// belongs to it. With no monitor known, every window does.
-bool LargerPartOnPrimary(const Rect& window, const Rect* monitors, int count);
 
 // The window's new top-left corner: its near side on the line, size unchanged.
 Point PushedCorner(Edge edge, const Rect& window, int line);

@@ -1,6 +1,7 @@
 #include "window_facts.h"
 
 #include "../processes/system_library.h"
+#include "monitor_rules.h"
 
 // Cloaked windows keep WS_VISIBLE; only DWM tells.
 const DWORD kDwmCloaked = 14;  // DWMWA_CLOAKED, which older SDKs lack
@@ -124,6 +125,43 @@ void FindMonitors(Monitors& monitors)
     EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
 }
 
+static int (*s_dpiTest)(const Rect&);
+
+void SetMonitorDpiForTests(int (*dpiOf)(const Rect& monitor)) { s_dpiTest = dpiOf; }
+
+int SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+typedef HRESULT(WINAPI* GetDpiForMonitorFn)(HMONITOR, int, UINT*, UINT*);
+const int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+
+// shcore.dll answers from Windows 8.1 on; it is loaded once, when first needed.
+int DpiOfMonitor(const Rect& monitor)
+{
+    if (s_dpiTest)
+        return s_dpiTest(monitor);
+    static bool tried;
+    static GetDpiForMonitorFn getDpiForMonitor;
+    if (!tried) {
+        tried = true;
+        if (HMODULE shcore = LoadSystemLibrary("shcore.dll"))
+            getDpiForMonitor = reinterpret_cast<GetDpiForMonitorFn>(
+                reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+    }
+    const POINT middle = {(monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2};
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor &&
+        SUCCEEDED(getDpiForMonitor(MonitorFromPoint(middle, MONITOR_DEFAULTTONEAREST), kEffectiveDpi, &x, &y)) && x)
+        return static_cast<int>(x);
+    return SystemDpi();
+}
+
 // SHQueryUserNotificationState's answers for a full-screen program, a
 // Direct3D game and presentation mode; Windows XP has no such question.
 const int kNotificationBusy = 2, kNotificationFullScreenGame = 3, kNotificationPresentation = 4;
@@ -141,24 +179,28 @@ static bool WindowsSaysFullScreen(FrontWindowLook& look)
            (state == kNotificationBusy || state == kNotificationFullScreenGame || state == kNotificationPresentation);
 }
 
-static bool JudgeFullScreen(FrontWindowLook& look, const HWND* bars, ScreenSize screen)
+static unsigned JudgeFullScreen(FrontWindowLook& look, const HWND* bars, int barCount, const Monitors& monitors,
+                                int count)
 {
     const RECT& r = look.rect;
-    if (!look.window || r.left > 0 || r.top > 0 || r.right < screen.width || r.bottom < screen.height ||
-        look.window == GetDesktopWindow())
-        return false;
-    for (int e = 0; e < EdgeCount; ++e)
-        if (bars[e] == look.window)
-            return false;
+    if (!look.window || look.window == GetDesktopWindow())
+        return 0;
+    const unsigned covered = MonitorsCovered(Rect{r.left, r.top, r.right, r.bottom}, monitors, count);
+    if (!covered)
+        return 0;
+    for (int i = 0; i < barCount; ++i)
+        if (bars[i] == look.window)
+            return 0;
     ShellWindows shell;
     FindShellWindows(shell);
     if (IsDesktopOfShell(shell, look.window))
-        return false;
+        return 0;
     const bool looksLikeAnApplication = (look.style & WS_MAXIMIZE) || (look.style & WS_CAPTION) == WS_CAPTION;
-    return !looksLikeAnApplication || WindowsSaysFullScreen(look);
+    return !looksLikeAnApplication || WindowsSaysFullScreen(look) ? covered : 0;
 }
 
-bool FullScreenInFront(FrontWindowLook& look, const HWND* bars, ScreenSize screen)
+unsigned FullScreenInFront(FrontWindowLook& look, const HWND* bars, int barCount, const Monitors& monitors,
+                           int count)
 {
     HWND front = GetForegroundWindow();
     RECT rect = {};
@@ -166,10 +208,10 @@ bool FullScreenInFront(FrontWindowLook& look, const HWND* bars, ScreenSize scree
         front = nullptr;
     const LONG style = front ? GetWindowLongA(front, GWL_STYLE) : 0;
     if (front == look.window && EqualRect(&rect, &look.rect) && style == look.style)
-        return look.fullScreen;
+        return look.fullScreenOn;
     look.window = front;
     look.rect = rect;
     look.style = style;
-    look.fullScreen = JudgeFullScreen(look, bars, screen);
-    return look.fullScreen;
+    look.fullScreenOn = JudgeFullScreen(look, bars, barCount, monitors, count);
+    return look.fullScreenOn;
 }

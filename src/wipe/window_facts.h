@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include "../common/geometry.h"
 #include "moved_windows.h"
 
 // The shell's own top-level windows, found once per push or per look at the
@@ -52,15 +53,18 @@ void SetCloakedWindowTest(bool (*isCloaked)(HWND window));
 // How a window is shown, from its style: no message is sent to its program.
 ShowState ShowStateOf(LONG style);
 
-// The monitors, the primary first, found once per push.
-const int kMaxMonitors = 16;
-
-struct Monitors {
-    Rect rects[kMaxMonitors];
-    int count;
-};
-
+// The monitors, the primary first: found once per push, at start-up and
+// when the displays change, and nowhere else.
 void FindMonitors(Monitors& monitors);
+
+// A monitor's DPI, the system's own where Windows cannot tell one monitor's
+// (before 8.1), and the system's.
+int DpiOfMonitor(const Rect& monitor);
+int SystemDpi();
+
+// Lets a test give monitors DPIs of their own, as Wine shows every monitor
+// at the system's; none restores the system's answer.
+void SetMonitorDpiForTests(int (*dpiOf)(const Rect& monitor));
 
 // Lets a test declare the monitors, the primary first, as Wine under Xvfb
 // shows only one; none restores the system's answer.
@@ -74,14 +78,16 @@ struct FrontWindowLook {
     HWND window;
     RECT rect;
     LONG style;
-    bool fullScreen;
+    unsigned fullScreenOn;  // one bit per monitor
     bool shellTried;  // shell32.dll's notification state, looked up once, when first needed
     QueryNotificationStateFn queryNotificationState;
 };
 
-// True while a program shows full screen on the primary monitor: the window
-// in front covers the whole screen and is neither the desktop nor one of
-// `bars`, and has no caption and is not maximised, or Windows says a
-// full-screen program, a game or a presentation runs. A maximised window
-// covers the screen too where the taskbar hides itself; it is no full-screen program.
-bool FullScreenInFront(FrontWindowLook& look, const HWND* bars, ScreenSize screen);
+// The monitors among the first `count` on which a program shows full
+// screen, one bit each: the window in front covers the whole monitor and is
+// neither the desktop nor one of the `barCount` bars, and has no caption and
+// is not maximised, or Windows says a full-screen program, a game or a
+// presentation runs. A maximised window covers its monitor too where the
+// taskbar hides itself; it is no full-screen program.
+unsigned FullScreenInFront(FrontWindowLook& look, const HWND* bars, int barCount, const Monitors& monitors,
+                           int count);

@@ -3,6 +3,7 @@
 #include "../processes/ignore_query.h"
 #include "bar_layout.h"
 #include "edge_geometry.h"
+#include "monitor_rules.h"
 #include "window_facts.h"
 
 // Position only: no activation and no change of the stacking order. Moving
@@ -23,9 +24,11 @@ struct PlannedMove {
 struct PushRequest {
     MovedWindowTable& moved;
     const HWND* bars;
-    ScreenSize screen;
+    int barCount;
+    Rect monitor;
+    ScreenSize screen;  // the monitor's, whose own coordinates the rules take
     Edge edge;
-    int line;
+    int line;           // in the monitor's coordinates
     HWND desktop;
     ShellWindows shell;
     bool monitorsFound;
@@ -38,13 +41,14 @@ struct PushRequest {
 };
 
 // The monitors are asked for once a push, and only once a window meets the strip.
-static bool OnPrimaryMonitor(PushRequest& request, const Rect& r)
+static bool OnWipedMonitor(PushRequest& request, const Rect& r)
 {
     if (!request.monitorsFound) {
         FindMonitors(request.monitors);
         request.monitorsFound = true;
     }
-    return LargerPartOnPrimary(r, request.monitors.rects, request.monitors.count);
+    const int which = request.monitors.count ? IndexOfMonitor(request.monitors, request.monitor) : 0;
+    return LargerPartOn(r, request.monitors, which);
 }
 
 // Every fact about another program's window costs a round trip to the
@@ -58,7 +62,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
     MovedWindowTable& moved = request.moved;
-    if (!window || MovedWindowTableFull(moved) || IsOneOfBars(request.bars, window) ||
+    if (!window || MovedWindowTableFull(moved) || IsOneOfBars(request.bars, request.barCount, window) ||
         window == request.desktop || IsShellsOwnWindow(request.shell, window))
         return TRUE;
     RECT rc;
@@ -67,7 +71,8 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     // Judge the window where our moves will have put it, not where a program
     // slow to take them still shows it.
     const Point at = SettledCorner(moved, window, Point{rc.left, rc.top});
-    const Rect r{at.x, at.y, at.x + rc.right - rc.left, at.y + rc.bottom - rc.top};
+    const Rect onScreen{at.x, at.y, at.x + rc.right - rc.left, at.y + rc.bottom - rc.top};
+    const Rect r = IntoMonitor(onScreen, request.monitor);
     if (IsBeyondEdge(request.edge, r, request.screen) || r.top == r.bottom || r.left == r.right)
         return TRUE;
     // A window moved by an earlier push follows the line either way, so a bar
@@ -75,9 +80,9 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     const MovedWindowEntry* entry = MovedEntryOf(moved, window);
     if (!entry && !ReachesPastLine(request.edge, r, request.line))
         return TRUE;
-    // A window beside the screen, or mostly on another monitor, belongs to
-    // that monitor, however far it reaches over our edge.
-    if (!entry && (!MeetsScreenAlongEdge(request.edge, r, request.screen) || !OnPrimaryMonitor(request, r)))
+    // A window beside the monitor, or mostly on another one, belongs to
+    // that one, however far it reaches over our edge.
+    if (!entry && (!MeetsScreenAlongEdge(request.edge, r, request.screen) || !OnWipedMonitor(request, onScreen)))
         return TRUE;
     // A minimised window is the system's to place; one the user cannot see
     // (hidden, or cloaked on another virtual desktop) is no obstacle.
@@ -86,8 +91,11 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
         return TRUE;
     if (IsIgnoredWindowIn(request.ignore, window))
         return TRUE;
-    const Point to = entry ? FollowedCorner(request.edge, r, request.line, entry->home)
-                           : PushedCorner(request.edge, r, request.line);
+    const Point local = entry ? FollowedCorner(request.edge, r, request.line,
+                                               Point{entry->home.x - request.monitor.left,
+                                                     entry->home.y - request.monitor.top})
+                              : PushedCorner(request.edge, r, request.line);
+    const Point to = OutOfMonitor(local, request.monitor);
     if (!entry)
         RecordMovedWindow(moved, window, at, ShowStateOf(style));
     NoteWindowSent(moved, window, to);
@@ -98,10 +106,12 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 
 // The moves are decided first and posted last, so that what is about to
 // move can be written down before any window leaves its place.
-void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
-                         Edge edge, int line, void (*beforeMoves)(const MovedWindowTable& moved))
+void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, int barCount,
+                         const Rect& monitor, Edge edge, int line,
+                         void (*beforeMoves)(const MovedWindowTable& moved))
 {
-    PushRequest request{moved, bars, screen, edge, line, GetDesktopWindow(), {}, false, {}, {}, {}, 0, {}};
+    PushRequest request{moved,     bars, barCount, monitor, SizeOf(monitor), edge, LineIntoMonitor(edge, line, monitor),
+                        GetDesktopWindow(), {}, false, {}, {}, {}, 0, {}};
     FindShellWindows(request.shell);
     BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
@@ -131,8 +141,14 @@ static void SendHomeWhenRestored(const MovedWindowEntry& e)
     SetWindowPlacement(e.window, &placement);
 }
 
-static void MoveBack(const MovedWindowEntry& e, void*)
+static void MoveBack(const MovedWindowEntry& e, void* context)
 {
+    const Monitors& monitors = *static_cast<const Monitors*>(context);
+    RECT rc;
+    if (GetWindowRect(e.window, &rc) &&
+        StaysWhereTheSystemPutIt(Rect{e.home.x, e.home.y, e.home.x + rc.right - rc.left, e.home.y + rc.bottom - rc.top},
+                                 Rect{rc.left, rc.top, rc.right, rc.bottom}, monitors))
+        return;
     const ShowState now = ShowStateOf(GetWindowLongA(e.window, GWL_STYLE));
     if (now == e.state)
         PostWindowMove(e.window, e.home);
@@ -140,7 +156,10 @@ static void MoveBack(const MovedWindowEntry& e, void*)
         SendHomeWhenRestored(e);
 }
 
-void RestoreMovedWindows(MovedWindowTable& moved) { RestoreMovedWindowTable(moved, MoveBack, nullptr); }
+void RestoreMovedWindows(MovedWindowTable& moved, const Monitors& monitors)
+{
+    RestoreMovedWindowTable(moved, MoveBack, const_cast<Monitors*>(&monitors));
+}
 
 // A move posted to another program is taken, in order, before a message sent
 // after it is answered. A program that does not answer costs no more than `wait`.

@@ -1,5 +1,5 @@
-// Moving windows out of a wiped strip and back. `bars` is the four bar
-// windows in Edge order; they are never moved.
+// Moving windows out of a wiped strip and back. `bars` is every bar window
+// of every monitor; they are never moved.
 #pragma once
 #include <windows.h>
 
@@ -14,15 +14,20 @@ const DWORD kMovesLandWait = 2000;
 // Moves another program's window by position only, without waiting for it.
 void PostWindowMove(HWND window, Point to);
 
-// Slides every eligible window that reaches past `line` from `edge` onto it,
-// recording in `moved` where it stood the first time. Windows of programs on
-// `ignore` stay where they are. `beforeMoves`, when given, is handed the
-// record once it holds every window about to move, before any move is posted.
-void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, ScreenSize screen,
-                         Edge edge, int line, void (*beforeMoves)(const MovedWindowTable& moved) = nullptr);
+// Slides every eligible window of `monitor` that reaches past `line` (in the
+// system's coordinates) from the monitor's `edge` onto it, recording in
+// `moved` where it stood the first time. Windows of programs on `ignore`,
+// and windows that belong to another monitor, stay where they are.
+// `beforeMoves`, when given, is handed the record once it holds every window
+// about to move, before any move is posted.
+void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, int barCount,
+                         const Rect& monitor, Edge edge, int line,
+                         void (*beforeMoves)(const MovedWindowTable& moved) = nullptr);
 
-// Sends every recorded window back where it stood and empties the record.
-void RestoreMovedWindows(MovedWindowTable& moved);
+// Sends every recorded window back where it stood and empties the record. A
+// window whose home lies on none of `monitors` now (its monitor went away
+// while it was pushed) stays where the system has put it, on one of them.
+void RestoreMovedWindows(MovedWindowTable& moved, const Monitors& monitors);
 
 // Waits, `wait` milliseconds at most, until the programs owning `windows` have
 // taken the moves posted to them.

@@ -12,7 +12,7 @@ static const UINT kDragHoverPeriod = 200;
 static const UINT kDragConfirmPeriod = 300;
 static const UINT kRestoreWatchPeriod = 100;
 
-static UINT_PTR WatchTimer(Edge edge) { return IDT_WATCH_LEFT + edge; }
+static UINT_PTR WatchTimer(int place) { return IDT_WATCH_LEFT + EdgeOfBar(place); }
 
 static BOOL(WINAPI* s_requestForeground)(HWND) = SetForegroundWindow;
 
@@ -21,60 +21,63 @@ void SetForegroundRequestForTests(BOOL(WINAPI* request)(HWND window))
     s_requestForeground = request ? request : SetForegroundWindow;
 }
 
-// How far a wipe opens: the desktop's horizontal icon spacing times the
-// configured multiple, for every edge.
-static int WipeDistance(const Settings& settings)
+// How far a wipe opens: the desktop's horizontal icon spacing at the
+// monitor's DPI times the configured multiple, for every edge. The system
+// gives the spacing at its own DPI.
+static int WipeDistance(const Settings& settings, const Rect& monitor)
 {
-    return GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth;
+    return SpacingAtDpi(GetSystemMetrics(SM_CXICONSPACING), SystemDpi(), DpiOfMonitor(monitor)) *
+           settings.openWidth;
 }
 
-static void Push(WipeSession& wipe, Edge edge, int line)
+static void Push(WipeSession& wipe, int place, int line)
 {
-    PushWindowsFromEdge(wipe.moved, *wipe.ignore, wipe.bars, wipe.screen, edge, line,
-                        wipe.keepsMovedFile ? WriteDownMovedWindows : nullptr);
+    PushWindowsFromEdge(wipe.moved, *wipe.ignore, wipe.bars, wipe.barCount, MonitorOfPlace(place, wipe.monitors),
+                        EdgeOfBar(place), line, wipe.keepsMovedFile ? WriteDownMovedWindows : nullptr);
 }
 
 // `allowedInFront` is the bar, or the window that stays in front where
 // Windows refuses the bar the foreground, as the drag's source does.
-static void StartRestoreWatch(WipeSession& wipe, Edge edge, HWND allowedInFront)
+static void StartRestoreWatch(WipeSession& wipe, int place, HWND allowedInFront)
 {
-    wipe.allowedInFront[edge] = allowedInFront;
-    wipe.wiped[edge] = true;
-    SetTimer(wipe.bars[edge], WatchTimer(edge), kRestoreWatchPeriod, wipe.timers.restoreWatch);
+    wipe.allowedInFront[place] = allowedInFront;
+    wipe.wiped[place] = true;
+    SetTimer(wipe.bars[place], WatchTimer(place), kRestoreWatchPeriod, wipe.timers.restoreWatch);
 }
 
 static void StopRestoreWatches(WipeSession& wipe)
 {
-    for (int e = 0; e < EdgeCount; ++e) {
-        KillTimer(wipe.bars[e], WatchTimer(static_cast<Edge>(e)));
-        wipe.wiped[e] = false;
+    for (int i = 0; i < wipe.barCount; ++i) {
+        KillTimer(wipe.bars[i], WatchTimer(i));
+        wipe.wiped[i] = false;
     }
 }
 
 // `askForFront` false leaves the window in front there, and lets it keep the wipe.
-static void WipeEdgeAsking(WipeSession& wipe, Edge edge, bool askForFront)
+static void WipeEdgeAsking(WipeSession& wipe, int place, bool askForFront)
 {
-    HWND bar = wipe.bars[edge];
-    const int distance = WipeDistance(*wipe.settings);
+    if (place < 0 || place >= wipe.barCount)
+        return;
+    HWND bar = wipe.bars[place];
+    const int distance = WipeDistance(*wipe.settings, MonitorOfPlace(place, wipe.monitors));
     // The bar asks for the front, which Windows may refuse during a drag; the
     // restore watch then lets the window in front keep the wipe.
-    const Point corner = BarWipedCorner(edge, wipe.screen, wipe.settings->offset, distance);
+    const Point corner = BarWipedCornerOn(place, wipe.monitors, wipe.settings->offset, distance);
     SetWindowPos(bar, HWND_TOP, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     HWND allowedInFront = askForFront && s_requestForeground(bar) ? bar : GetForegroundWindow();
-    Push(wipe, edge, WipeLine(edge, wipe.screen, distance));
-    StartRestoreWatch(wipe, edge, allowedInFront);
+    Push(wipe, place, WipeLineOn(place, wipe.monitors, distance));
+    StartRestoreWatch(wipe, place, allowedInFront);
 }
 
-void WipeEdge(WipeSession& wipe, Edge edge) { WipeEdgeAsking(wipe, edge, true); }
+void WipeEdge(WipeSession& wipe, int place) { WipeEdgeAsking(wipe, place, true); }
 
-void WipeToDraggedBar(WipeSession& wipe, Edge edge)
+void WipeToDraggedBar(WipeSession& wipe, int place)
 {
-    HWND bar = wipe.bars[edge];
     RECT rc;
-    if (!GetWindowRect(bar, &rc))
+    if (place < 0 || place >= wipe.barCount || !GetWindowRect(wipe.bars[place], &rc))
         return;
-    Push(wipe, edge, BarInnerSide(edge, Rect{rc.left, rc.top, rc.right, rc.bottom}));
-    StartRestoreWatch(wipe, edge, bar);
+    Push(wipe, place, BarInnerSide(EdgeOfBar(place), Rect{rc.left, rc.top, rc.right, rc.bottom}));
+    StartRestoreWatch(wipe, place, wipe.bars[place]);
 }
 
 void StartDragHoverPoll(WipeSession& wipe)
@@ -93,8 +96,8 @@ void PointerLeftBars(WipeSession& wipe)
 void EndWipe(WipeSession& wipe)
 {
     StopRestoreWatches(wipe);
-    MoveBarsHome(wipe.bars, *wipe.settings, wipe.screen);
-    RestoreMovedWindows(wipe.moved);
+    MoveBarsHome(wipe.bars, wipe.barsInUse, wipe.monitors, *wipe.settings);
+    RestoreMovedWindows(wipe.moved, wipe.monitors);
     if (wipe.keepsMovedFile)
         ForgetMovedWindows();
     StartDragHoverPoll(wipe);
@@ -112,32 +115,68 @@ void EndWipeBeforeLeaving(WipeSession& wipe)
 }
 
 // Hidden, a bar draws nothing over the full-screen program and takes no
-// gesture; shown again, it goes back on top of every window.
-static void StepBarsAside(WipeSession& wipe, bool aside)
+// gesture; shown again, it goes back on top of every window. `aside` holds
+// one bit per monitor whose bars step aside.
+static void StepBarsAside(WipeSession& wipe, unsigned aside)
 {
+    const unsigned changed = aside ^ wipe.barsAside;
     wipe.barsAside = aside;
-    for (int e = 0; e < EdgeCount; ++e) {
-        if (!EdgeEnabled(*wipe.settings, static_cast<Edge>(e)))
+    for (int i = 0; i < wipe.barsInUse; ++i) {
+        const unsigned bit = 1u << MonitorOfBar(i);
+        if (!(changed & bit) || !EdgeEnabled(*wipe.settings, EdgeOfBar(i)))
             continue;
-        if (aside)
-            ShowWindow(wipe.bars[e], SW_HIDE);
+        if (aside & bit)
+            ShowWindow(wipe.bars[i], SW_HIDE);
         else
-            SetWindowPos(wipe.bars[e], HWND_TOPMOST, 0, 0, 0, 0,
+            SetWindowPos(wipe.bars[i], HWND_TOPMOST, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
 }
 
+// A monitor's bars are made the first time it has bars, and are only
+// hidden when it has none: destroying a window of the class ends the program.
+static void MakeMissingBars(WipeSession& wipe)
+{
+    char className[64];
+    if (!wipe.mainWindow || wipe.barCount >= wipe.barsInUse ||
+        !GetClassNameA(wipe.mainWindow, className, sizeof className))
+        return;
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(wipe.mainWindow, GWLP_HINSTANCE));
+    while (wipe.barCount < wipe.barsInUse) {
+        const int place = wipe.barCount;
+        HWND bar = CreateBarWindow(instance, className, wipe.mainWindow, place,
+                                   BarRestRectOn(place, wipe.monitors, wipe.settings->width, wipe.settings->offset));
+        if (!bar)
+            break;
+        wipe.bars[place] = bar;
+        ++wipe.barCount;
+    }
+    if (wipe.barsInUse > wipe.barCount)
+        wipe.barsInUse = wipe.barCount;
+}
+
 void ApplySettingsToBars(WipeSession& wipe, BarActivation activation)
 {
-    ShowEnabledBars(wipe.bars, *wipe.settings);
-    ApplyBarLayout(wipe.bars, *wipe.settings, wipe.screen, &wipe.barBrush, activation);
-    if (wipe.barsAside)
-        StepBarsAside(wipe, true);
+    if (wipe.monitors.count == 0)
+        FindMonitors(wipe.monitors);
+    wipe.barsInUse = MonitorsWithBars(wipe.monitors, wipe.settings->everyScreen != 0) * EdgeCount;
+    MakeMissingBars(wipe);
+    if (wipe.barsInUse > wipe.barCount)
+        wipe.barsInUse = wipe.barCount;
+    ShowEnabledBars(wipe.bars, wipe.barCount, wipe.barsInUse, *wipe.settings);
+    ApplyBarLayout(wipe.bars, wipe.barCount, wipe.barsInUse, wipe.monitors, *wipe.settings, &wipe.barBrush,
+                   activation);
+    const unsigned aside = wipe.barsAside;
+    wipe.barsAside = 0;
+    StepBarsAside(wipe, aside);
 }
 
 void FollowDisplayChange(WipeSession& wipe, Settings& settings)
 {
+    FindMonitors(wipe.monitors);
     EndWipe(wipe);
+    wipe.front = FrontWindowLook{};
+    wipe.barsAside = 0;
     wipe.screen = PrimaryScreenSize();
     LoadSettings(wipe.screen, settings);
     ApplySettingsToBars(wipe, KeepForeground);
@@ -145,13 +184,13 @@ void FollowDisplayChange(WipeSession& wipe, Settings& settings)
 
 // The shown bar under the mouse cursor, or none. A hidden bar keeps its last
 // rectangle, and its edge is switched off.
-static bool ShownBarUnderPointer(const WipeSession& wipe, POINT pt, Edge* edge)
+static bool ShownBarUnderPointer(const WipeSession& wipe, POINT pt, int* place)
 {
-    for (int e = 0; e < EdgeCount; ++e) {
-        HWND bar = wipe.bars[e];
+    for (int i = 0; i < wipe.barsInUse; ++i) {
+        HWND bar = wipe.bars[i];
         if ((GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) &&
             SendMessageA(bar, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT) {
-            *edge = static_cast<Edge>(e);
+            *place = i;
             return true;
         }
     }
@@ -170,26 +209,36 @@ static bool ButtonHeld()
 
 static bool AnyEdgeWiped(const WipeSession& wipe)
 {
-    for (bool wiped : wipe.wiped)
-        if (wiped)
+    for (int i = 0; i < wipe.barCount; ++i)
+        if (wipe.wiped[i])
             return true;
     return false;
 }
 
+static int MonitorUnderPointer(const WipeSession& wipe)
+{
+    POINT pt;
+    if (!GetCursorPos(&pt))
+        return 0;
+    return MonitorAt(wipe.monitors, wipe.barsInUse / EdgeCount, Point{pt.x, pt.y});
+}
+
 void EdgeKeyPressed(WipeSession& wipe, Edge edge)
 {
-    if (!EdgeEnabled(*wipe.settings, edge) || wipe.barsAside)
+    const int monitor = MonitorUnderPointer(wipe);
+    const int place = BarPlace(monitor, edge);
+    if (!EdgeEnabled(*wipe.settings, edge) || (wipe.barsAside & (1u << monitor)) || place >= wipe.barsInUse)
         return;
-    const bool wasWiped = wipe.wiped[edge];
+    const bool wasWiped = wipe.wiped[place];
     if (AnyEdgeWiped(wipe))
         EndWipe(wipe);
     if (!wasWiped)
-        WipeEdgeAsking(wipe, edge, !ButtonHeld());
+        WipeEdgeAsking(wipe, place, !ButtonHeld());
 }
 
-void EscapeOnBar(WipeSession& wipe, Edge edge)
+void EscapeOnBar(WipeSession& wipe, int place)
 {
-    if (wipe.wiped[edge])
+    if (place >= 0 && place < wipe.barCount && wipe.wiped[place])
         EndWipe(wipe);
 }
 
@@ -209,13 +258,13 @@ static bool WindowBeingMovedOrSized()
 // where two bars meet in a corner, the one on top. Windows does not count a
 // click-through window, such as the picture that follows a dragged file, as
 // the window at a point.
-static bool BarInSight(const WipeSession& wipe, POINT pt, Edge* edge)
+static bool BarInSight(const WipeSession& wipe, POINT pt, int* place)
 {
     HWND there = WindowFromPoint(pt);
     there = there ? GetAncestor(there, GA_ROOT) : nullptr;
-    for (int e = 0; e < EdgeCount; ++e) {
-        if (there && wipe.bars[e] == there) {
-            *edge = static_cast<Edge>(e);
+    for (int i = 0; i < wipe.barsInUse; ++i) {
+        if (there && wipe.bars[i] == there) {
+            *place = i;
             return true;
         }
     }
@@ -224,25 +273,26 @@ static bool BarInSight(const WipeSession& wipe, POINT pt, Edge* edge)
 
 // The facts a tick decides on, cheapest first: with no button held, which is
 // nearly always, nothing else is asked.
-static HoverFacts LookAtPointer(const WipeSession& wipe, Edge* edge)
+static HoverFacts LookAtPointer(const WipeSession& wipe, int* place)
 {
     HoverFacts facts = {ButtonHeld(), false, false, false};
     POINT pt;
     if (!facts.buttonHeld || !GetCursorPos(&pt))
         return facts;
     facts.windowBeingMoved = WindowBeingMovedOrSized();
-    facts.overShownBar = !facts.windowBeingMoved && ShownBarUnderPointer(wipe, pt, edge);
-    facts.barInSight = facts.overShownBar && BarInSight(wipe, pt, edge);
+    facts.overShownBar = !facts.windowBeingMoved && ShownBarUnderPointer(wipe, pt, place);
+    facts.barInSight = facts.overShownBar && BarInSight(wipe, pt, place);
     return facts;
 }
 
 void DragHoverTick(WipeSession& wipe)
 {
-    const bool fullScreen = FullScreenInFront(wipe.front, wipe.bars, wipe.screen);
+    const unsigned fullScreen =
+        FullScreenInFront(wipe.front, wipe.bars, wipe.barCount, wipe.monitors, wipe.barsInUse / EdgeCount);
     if (fullScreen != wipe.barsAside)
         StepBarsAside(wipe, fullScreen);
-    Edge edge = EdgeLeft;
-    if (NextHoverStep(HoverPolling, LookAtPointer(wipe, &edge)) != HoverConfirms)
+    int place = 0;
+    if (NextHoverStep(HoverPolling, LookAtPointer(wipe, &place)) != HoverConfirms)
         return;
     // The bar leaves the drag's source in front until it wipes.
     KillTimer(wipe.mainWindow, IDT_DRAG_HOVER);
@@ -254,13 +304,13 @@ void DragHoverTick(WipeSession& wipe)
 // ahead whatever the answer.
 void DragConfirmTick(WipeSession& wipe)
 {
-    Edge edge = EdgeLeft;
-    if (NextHoverStep(HoverConfirming, LookAtPointer(wipe, &edge)) != HoverWipes) {
+    int place = 0;
+    if (NextHoverStep(HoverConfirming, LookAtPointer(wipe, &place)) != HoverWipes) {
         PointerLeftBars(wipe);
         return;
     }
     KillTimer(wipe.mainWindow, IDT_DRAG_CONFIRM);
-    WipeEdge(wipe, edge);
+    WipeEdge(wipe, place);
 }
 
 // The costly questions about the window in front, asked once a tick at most.
@@ -285,16 +335,16 @@ static bool IsIgnoredInFront(void* context, WindowHandle window)
     return IsIgnoredWindow(*static_cast<FrontLook*>(context)->ignore, window);
 }
 
-void RestoreWatchTick(WipeSession& wipe, Edge edge)
+void RestoreWatchTick(WipeSession& wipe, int place)
 {
     FrontLook look = {wipe.ignore, false, {}};
     const FrontQuestions ask = {&look, IsDesktopInFront, IsIgnoredInFront};
     HWND front = GetForegroundWindow();
-    switch (JudgeFrontWindow(front, wipe.bars[edge], wipe.allowedInFront[edge], front && ButtonHeld(), ask)) {
+    switch (JudgeFrontWindow(front, wipe.bars[place], wipe.allowedInFront[place], front && ButtonHeld(), ask)) {
     case FrontKeepsWipe:
         break;
     case FrontKeepsWipeFromNowOn:
-        wipe.allowedInFront[edge] = front;
+        wipe.allowedInFront[place] = front;
         break;
     case FrontEndsWipe:
         EndWipe(wipe);

@@ -7,6 +7,7 @@
 #include "../config/ignore_list.h"
 #include "../config/settings.h"
 #include "bar_layout.h"
+#include "monitor_rules.h"
 #include "moved_windows.h"
 #include "window_facts.h"
 
@@ -17,9 +18,14 @@ struct WipeTimerProcs {
     TIMERPROC restoreWatch;  // RestoreWatchTick, with the bar as its window
 };
 
+// A bar is named by its place among `bars` (monitor_rules' BarPlace): the
+// primary's four are places 0 to 3, in Edge order, as they always were.
 struct WipeSession {
-    HWND mainWindow;          // carries the drag-hover timers
-    HWND bars[EdgeCount];     // in Edge order
+    HWND mainWindow;          // carries the drag-hover timers, and owns the bars
+    HWND bars[kMaxBars];      // each monitor's in its places; a monitor's are made when it first has bars
+    int barCount;             // places made
+    int barsInUse;            // places of the monitors that have bars now
+    Monitors monitors;        // as found at start-up and at each change of the displays
     HBRUSH barBrush;          // paints every window of the bars' class
     ScreenSize screen;        // the primary screen
     const Settings* settings;
@@ -28,11 +34,12 @@ struct WipeSession {
     // Per wiped edge, besides its bar, the one window that keeps the wipe in
     // front: the one left there when the bar was refused the foreground, then
     // the last desktop or ignored window found there.
-    HWND allowedInFront[EdgeCount];
-    bool wiped[EdgeCount];    // the edge's restore watch runs
-    // While a program shows full screen the bars step aside, hidden, and
-    // take no gesture; they come back on top when it leaves.
-    bool barsAside;
+    HWND allowedInFront[kMaxBars];
+    bool wiped[kMaxBars];     // the bar's restore watch runs
+    // While a program shows full screen on a monitor that monitor's bars step
+    // aside, hidden, and take no gesture; they come back on top when it
+    // leaves. One bit per monitor.
+    unsigned barsAside;
     FrontWindowLook front;
     WipeTimerProcs timers;
     // Each push writes down what it moves in "Sashlet.moved" first: the
@@ -40,27 +47,29 @@ struct WipeSession {
     bool keepsMovedFile;
 };
 
-// Moves the edge's bar out by the wipe distance, pushes the windows reaching
-// into the strip onto its line and starts the edge's restore watch.
-void WipeEdge(WipeSession& wipe, Edge edge);
+// Moves the bar in `place` out by the wipe distance at its monitor's DPI,
+// pushes the windows of its monitor reaching into the strip onto its line
+// and starts the bar's restore watch.
+void WipeEdge(WipeSession& wipe, int place);
 
-// After the edge's bar was dragged: pushes the windows onto its inner side
-// where it lies, and starts the edge's restore watch.
-void WipeToDraggedBar(WipeSession& wipe, Edge edge);
+// After the bar in `place` was dragged: pushes the windows onto its inner
+// side where it lies, and starts its restore watch.
+void WipeToDraggedBar(WipeSession& wipe, int place);
 
 // Ends every wipe: bars home, every moved window back, drag-hover polling on again.
 void EndWipe(WipeSession& wipe);
 
-// The edge's key was pressed: an edge not wiped is wiped as a double-click
-// on its bar wipes it, ending any other edge's wipe first, and a wiped edge's
-// wipe ends. A key pressed while a button is held, as in the middle of a
-// drag, leaves the window in front where it is, as the held-file wipe
-// does, so the drag goes on over the opened strip. While the bars stand
-// aside for a full-screen program, or the edge has no bar, it does nothing.
+// The edge's key was pressed: the edge of the monitor under the pointer (of
+// those with bars) not wiped is wiped as a double-click on its bar wipes it,
+// ending any other wipe first, and a wiped one's wipe ends. A key pressed
+// while a button is held, as in the middle of a drag, leaves the window in
+// front where it is, as the held-file wipe does, so the drag goes on over
+// the opened strip. While that monitor's bars stand aside for a full-screen
+// program, or the edge has no bar, it does nothing.
 void EdgeKeyPressed(WipeSession& wipe, Edge edge);
 
-// Escape on a wiped edge's bar, which is in front since its wipe, ends the wipe.
-void EscapeOnBar(WipeSession& wipe, Edge edge);
+// Escape on a wiped bar, which is in front since its wipe, ends the wipe.
+void EscapeOnBar(WipeSession& wipe, int place);
 
 // Sashlet is ending, or the whole session is (signing out, shutting down,
 // restarting for updates): every wipe ends, and the programs whose windows
@@ -69,14 +78,17 @@ void EscapeOnBar(WipeSession& wipe, Edge edge);
 // that moment.
 void EndWipeBeforeLeaving(WipeSession& wipe);
 
-// Shows the bars of the enabled edges, hides the others, and lays them out
+// Makes the bars of every monitor that is to have bars and has none yet,
+// shows the bars of the enabled edges, hides the others, and lays them out
 // in the colour, thickness and opacity of the settings in use.
 void ApplySettingsToBars(WipeSession& wipe, BarActivation activation);
 
-// A new screen size: every wipe ends while the moved windows' places still
-// mean what they meant on the old screen; then `settings` is read again for
-// the new screen, as a fresh start on it would read it, and the bars are laid
-// out without taking the foreground.
+// The displays changed (monitors added, removed, rearranged, or a new
+// resolution): the monitors are found again, every wipe ends, except that a
+// window whose home now lies on no monitor stays where the system put it;
+// then `settings` is read again for the new primary screen, as a fresh
+// start on it would read it, and the bars are laid out for the monitors
+// there now without taking the foreground.
 void FollowDisplayChange(WipeSession& wipe, Settings& settings);
 
 // Polls for a button held over a bar, as a drag onto it shows itself.
@@ -91,7 +103,7 @@ void PointerLeftBars(WipeSession& wipe);
 // The timers' work.
 void DragHoverTick(WipeSession& wipe);
 void DragConfirmTick(WipeSession& wipe);
-void RestoreWatchTick(WipeSession& wipe, Edge edge);
+void RestoreWatchTick(WipeSession& wipe, int place);
 
 // Lets a test refuse the bar the foreground, as Windows does to a program
 // that did not have the last input; none restores SetForegroundWindow.

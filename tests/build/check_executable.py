@@ -84,8 +84,10 @@ class ExecutableTest(unittest.TestCase):
             self.assertIn(about.encode('utf-16-le'), self.data)
         self.assertIn(b'Microsoft.Windows.Common-Controls', self.data)
         self.assertIn(b'level="asInvoker"', self.data)
-        # System DPI aware: real pixels on scaled displays.
-        self.assertRegex(self.data, rb'<dpiAware[^>]*>true</dpiAware>')
+        # Per-monitor aware, version 2 first, with the older forms for older
+        # Windows: real pixels on every monitor, scaled or not.
+        self.assertRegex(self.data, rb'<dpiAware[^>]*>true/pm</dpiAware>')
+        self.assertRegex(self.data, rb'<dpiAwareness[^>]*>PerMonitorV2, PerMonitor</dpiAwareness>')
 
 
 if __name__ == '__main__':

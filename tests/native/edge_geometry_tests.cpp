@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "wipe/edge_geometry.h"
+#include "wipe/monitor_rules.h"
 
 namespace {
 struct Screen {
@@ -275,11 +276,11 @@ TEST_CASE("a wipe takes only windows in its strip on the primary screen, in both
     };
     for (const Row& r : rows) {
         CAPTURE(r.what);
-        const Rect monitors[] = {{0, 0, r.screen.width, r.screen.height}, r.monitor};
+        const Monitors monitors = {{{0, 0, r.screen.width, r.screen.height}, r.monitor}, r.second ? 2 : 1};
         const int line = WipeLine(r.edge, r.screen, 150);
         const bool taken = !IsBeyondEdge(r.edge, r.window, r.screen) && ReachesPastLine(r.edge, r.window, line) &&
                            MeetsScreenAlongEdge(r.edge, r.window, r.screen) &&
-                           LargerPartOnPrimary(r.window, monitors, r.second ? 2 : 1);
+                           LargerPartOn(r.window, monitors, 0);
         CHECK(taken == r.taken);
     }
 }

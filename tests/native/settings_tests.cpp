@@ -67,6 +67,7 @@ TEST_CASE("no file gives the defaults, with an opaque yellow left bar")
     CHECK(absent.transparency == 0);
     CHECK(absent.width == 2);
     CHECK(absent.red == 255);
+    CHECK(absent.everyScreen == 0);
 }
 
 TEST_CASE("width, transparency and offset follow their load rules")
@@ -89,6 +90,11 @@ TEST_CASE("width, transparency and offset follow their load rules")
         {"Left", "5", &Settings::left, 5},
         {"Left", "abc", &Settings::left, 0},
         {"Width", "4px", &Settings::width, 4},
+        {"EveryScreen", "1", &Settings::everyScreen, 1},
+        {"EveryScreen", "2", &Settings::everyScreen, 0},
+        {"EveryScreen", "-1", &Settings::everyScreen, 0},
+        {"EveryScreen", "yes", &Settings::everyScreen, 0},
+        {"EveryScreen", " 1x", &Settings::everyScreen, 1},
     };
     for (const Row& r : rows) {
         CAPTURE(r.key);
@@ -177,10 +183,11 @@ TEST_CASE("integers are read as the profile reader reads them")
     }
 }
 
-TEST_CASE("saving writes the keys in order without applying rules, and removes the hot keys not set")
+TEST_CASE("saving writes the keys in order without applying rules, and removes the later keys not set")
 {
     FakeIni ini;
     ini.values["RightKey"] = "Ctrl+R";
+    ini.values["EveryScreen"] = "1";
     Settings s{};
     s.topKey = ParseHotKey("win+alt+up");
     s.left = 5;
@@ -199,9 +206,14 @@ TEST_CASE("saving writes the keys in order without applying rules, and removes t
         {"Left", "5"}, {"Right", "0"}, {"Top", "-1"}, {"Bottom", "1"}, {"Width", "25"},
         {"Alpha", "255"}, {"Offset", "-7"}, {"OpenWidth", "50"}, {"Color", "300,-1,-2147483648"},
         {"LeftKey", "(none)"}, {"RightKey", "(none)"}, {"TopKey", "Alt+Win+Up"}, {"BottomKey", "(none)"},
+        {"EveryScreen", "(none)"},
     };
     CHECK(ini.writes == expected);
     CHECK(ini.values.count("RightKey") == 0);
+    CHECK(ini.values.count("EveryScreen") == 0);
+    s.everyScreen = 1;
+    WriteSettings(ProfileStore{&ini, FakeReadInt, FakeReadString, FakeWrite}, s);
+    CHECK(ini.writes.back() == std::make_pair(std::string("EveryScreen"), std::string("1")));
 
     // What was saved loads back through the rules.
     const Settings back = Load(ini);

@@ -66,7 +66,7 @@ struct PageFixture {
     ScreenSize screen = {1024, 768};
     Settings settings = {1, 0, 0, 0, 2, 0, 255, 255, 0, 0, 2};
     IgnoreList ignore = {};
-    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, CountSave, {}};
+    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, {}, &settings, &ignore, CountSave, {}};
     PROPSHEETPAGEA sheetPage = {};
 
     PageFixture()

@@ -25,7 +25,7 @@ struct Bars : WipeScene {
         wc.lpszClassName = "SashletResourceTestBar";
         RegisterClassA(&wc);
         for (int e = 0; e < EdgeCount; ++e)
-            wipe.bars[e] = CreateBarWindow(g_app.instance, wc.lpszClassName, nullptr, static_cast<Edge>(e),
+            wipe.bars[e] = CreateBarWindow(g_app.instance, wc.lpszClassName, nullptr, e,
                                            Rect{0, 0, 0, 0});
         wipe.screen = ScreenSize{1024, 768};
         settings = Settings{1, 1, 1, 1, 2, 0, 255, 255, 0, 0, 2};
@@ -69,7 +69,7 @@ TEST_CASE("the swatch brush goes with the page")
     ScreenSize screen = {1024, 768};
     Settings settings = {1, 0, 0, 0, 2, 0, 10, 20, 30, 0, 2};
     IgnoreList ignore = {};
-    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, &settings, &ignore, nullptr, {}};
+    OptionsEdit edit = {GetModuleHandleA(nullptr), nullptr, LanguageEnglish, &screen, {}, &settings, &ignore, nullptr, {}};
     PROPSHEETPAGEA sheetPage = {};
     sheetPage.dwSize = sizeof sheetPage;
     sheetPage.lParam = reinterpret_cast<LPARAM>(&edit);

@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "wipe/wipe_engine.h"
 #include "wipe/wipe_session.h"
+#include "wipe/window_facts.h"
 #include "test_files.h"
 
 // What a wipe works on, owned by the test and handed in: the real screen, the
@@ -22,6 +23,8 @@ struct WipeScene {
     WipeScene()
     {
         wipe.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        FindMonitors(wipe.monitors);
+        wipe.barCount = wipe.barsInUse = EdgeCount;
         wipe.settings = &settings;
         wipe.ignore = &ignore;
         ClearMovedWindowTable(wipe.moved);
@@ -30,8 +33,12 @@ struct WipeScene {
     WipeScene(const WipeScene&) = delete;
     WipeScene& operator=(const WipeScene&) = delete;
 
-    void Push(Edge edge, int line) { PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, wipe.screen, edge, line); }
-    void Restore() { RestoreMovedWindows(wipe.moved); }
+    void Push(Edge edge, int line)
+    {
+        const Rect screen = {0, 0, wipe.screen.width, wipe.screen.height};
+        PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, wipe.barCount, screen, edge, line);
+    }
+    void Restore() { RestoreMovedWindows(wipe.moved, wipe.monitors); }
     int Moved() const { return wipe.moved.count; }
 };
 

@@ -3,6 +3,8 @@
 // foreground refused to the bar during a drag.
 #include <doctest/doctest.h>
 
+#include <string>
+
 #include "resource.h"
 #include "wipe/window_facts.h"
 #include "test_windows.h"
@@ -28,7 +30,7 @@ struct ShownLeftBar : WipeScene {
         wipe.mainWindow = CreateWindowExA(0, wc.lpszClassName, "main", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                           instance, nullptr);
         for (int e = 0; e < EdgeCount; ++e)
-            wipe.bars[e] = CreateBarWindow(instance, wc.lpszClassName, wipe.mainWindow, static_cast<Edge>(e),
+            wipe.bars[e] = CreateBarWindow(instance, wc.lpszClassName, wipe.mainWindow, e,
                                            Rect{0, 0, 0, 0});
         ApplySettingsToBars(wipe, KeepForeground);
     }
@@ -131,4 +133,118 @@ TEST_CASE_FIXTURE(ShownLeftBar, "a held file wipes though Windows refuses the ba
     REQUIRE(BringForward("other"));
     Watch();
     CHECK(ArrivesAt("a", 10, 100));
+}
+
+namespace {
+// Two monitors side by side, both inside the one screen Wine shows, so the
+// pointer and the windows can reach either; the second one at 144 DPI.
+const Rect kTwoHalves[] = {{0, 0, 512, 768}, {512, 0, 1024, 768}};
+int SecondAt144(const Rect& monitor) { return monitor.left == 512 ? 144 : 96; }
+
+struct DeclaredTwoHalves {
+    DeclaredTwoHalves()
+    {
+        SetMonitorsForTests(kTwoHalves, 2);
+        SetMonitorDpiForTests(SecondAt144);
+    }
+    ~DeclaredTwoHalves()
+    {
+        SetMonitorsForTests(nullptr, 0);
+        SetMonitorDpiForTests(nullptr);
+    }
+};
+
+struct BarsOnEveryScreen : DeclaredTwoHalves, ShownLeftBar {
+    BarsOnEveryScreen()
+    {
+        settings.everyScreen = 1;
+        ApplySettingsToBars(wipe, KeepForeground);
+    }
+    ~BarsOnEveryScreen() { KillTimer(wipe.bars[BarPlace(1, EdgeLeft)], IDT_WATCH_LEFT); }
+    const int secondLeft = BarPlace(1, EdgeLeft);
+    // The second monitor is at 144 DPI, the system at 96.
+    int SecondLine() const
+    {
+        return 512 + SpacingAtDpi(GetSystemMetrics(SM_CXICONSPACING), 96, 144) * settings.openWidth;
+    }
+    bool Shown(int place) const { return (GetWindowLongA(wipe.bars[place], GWL_STYLE) & WS_VISIBLE) != 0; }
+};
+}
+
+TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe moves only its own monitor's windows")
+{
+    REQUIRE(windows.Start("a:10,100,200,100 b:520,100,200,100 across:400,400,200,100 other:300,600,100,100",
+                          "other"));
+    REQUIRE(wipe.barsInUse == 2 * EdgeCount);
+    char title[64];
+    GetWindowTextA(wipe.bars[secondLeft], title, sizeof title);
+    CHECK(std::string(title) == "SashletLeft 2");
+    CHECK(GetWindow(wipe.bars[secondLeft], GW_OWNER) == wipe.mainWindow);
+    RECT bar;
+    GetWindowRect(wipe.bars[secondLeft], &bar);
+    CHECK(bar.left == 512);
+    CHECK(bar.bottom - bar.top == 768);
+    CHECK(Shown(secondLeft));
+    CHECK_FALSE(Shown(BarPlace(1, EdgeRight)));
+
+    WipeEdge(wipe, secondLeft);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("b", SecondLine(), 100));
+    CHECK(IsAt("a", 10, 100));
+    CHECK(IsAt("across", 400, 400));  // more of it on the main screen
+    REQUIRE(BringForward("other"));
+    RestoreWatchTick(wipe, secondLeft);
+    CHECK(ArrivesAt("b", 520, 100));
+
+    // The main screen's wipe leaves the second monitor's windows alone, at
+    // the DPI of its own monitor.
+    WipeEdge(wipe, EdgeLeft);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("a", GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth, 100));
+    CHECK(IsAt("b", 520, 100));
+    // The edge's key wipes the monitor under the pointer, ending the other wipe.
+    SetCursorPos(700, 300);
+    EdgeKeyPressed(wipe, EdgeLeft);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("a", 10, 100));
+    CHECK(IsAt("b", SecondLine(), 100));
+    CHECK(wipe.wiped[secondLeft]);
+    EndWipe(wipe);
+    CHECK(ArrivesAt("b", 520, 100));
+}
+
+TEST_CASE_FIXTURE(BarsOnEveryScreen, "a full-screen program on one monitor hides that monitor's bars alone")
+{
+    REQUIRE(windows.Start("fs:512,0,512,768 other:100,600,100,100", "other"));
+    REQUIRE(BringForward("fs"));
+    DragHoverTick(wipe);
+    CHECK_FALSE(Shown(secondLeft));
+    CHECK(Shown(EdgeLeft));
+    // Its key does nothing there, and still works on the main screen.
+    SetCursorPos(700, 300);
+    EdgeKeyPressed(wipe, EdgeLeft);
+    CHECK_FALSE(wipe.wiped[secondLeft]);
+    REQUIRE(BringForward("other"));
+    DragHoverTick(wipe);
+    CHECK(Shown(secondLeft));
+}
+
+TEST_CASE_FIXTURE(BarsOnEveryScreen, "a monitor that goes while its windows are pushed leaves them where they are")
+{
+    REQUIRE(windows.Start("b:520,100,200,100 other:300,600,100,100", "other"));
+    WipeEdge(wipe, secondLeft);
+    REQUIRE(windows.Settle());
+    REQUIRE(IsAt("b", SecondLine(), 100));
+    // Unplugged: Windows has moved the window onto the monitor left, and says so.
+    SetWindowPos(Find("b"), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    REQUIRE(windows.Settle());
+    const Rect mainAlone[] = {kTwoHalves[0]};
+    SetMonitorsForTests(mainAlone, 1);
+    FollowDisplayChange(wipe, settings);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("b", 100, 100));
+    CHECK(wipe.moved.count == 0);
+    CHECK(wipe.barsInUse == EdgeCount);
+    CHECK_FALSE(Shown(secondLeft));
+    CHECK_FALSE(wipe.wiped[secondLeft]);
 }
