@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package that building, running and testing Sashlet needs.
 # Only packages that are missing are installed, so a second run costs a few dpkg queries.
+# Xorg with the dummy driver, and RandR for 32-bit Wine, show the tests two monitors.
 set -eu
 pkgs=(cmake make g++ clang libclang-rt-14-dev doctest-dev
       g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-mingw-w64-x86-64
       wine wine32:i386 wine64 xvfb xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine
+      xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils libxinerama1:i386 libxrandr2:i386
       python3 locales)
 missing=()
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -1,10 +1,10 @@
-"""Drives the real Sashlet.exe under Wine on a private Xvfb display, as a person would.
+"""Drives the real Sashlet.exe under Wine on a private X display, as a person would.
 
-Each Session owns one X display, one Wine prefix (copied from a template) and
-one folder that holds the program and its files. Everything it starts it ends
-by PID, or through that prefix's own wineserver.
+Each Session owns one X display (display.py: Xvfb, or two monitors), one
+Wine prefix (copied from a template) and one folder that holds the program
+and its files. Everything it starts it ends by PID, or through that prefix's
+own wineserver.
 """
-import contextlib
 import os
 import re
 import select
@@ -15,81 +15,28 @@ import tempfile
 import time
 import unittest
 
+from display import (ARCH, MONITORS, SCREEN, TWO_MONITORS, XVFB, base_env, desktop_keys, dpi_keys,  # noqa: F401
+                     icon_spacing_keys, loader, start_display, template_prefix, why_two_monitors_cannot_run)
+from gestures import Gestures
+from waiting import SETTLE, wait_until  # noqa: F401
+
 EXE = os.environ.get('SASHLET_EXE', '')
 PROBE = os.environ.get('SASHLET_PROBE', '')
 TESTWIN = os.environ.get('SASHLET_TESTWIN', '')
-ARCH = os.environ.get('SASHLET_WINE_ARCH', 'win32')
-WINE_DIR = os.environ.get('SASHLET_WINE_DIR', '/tmp/sashlet-wine')
 ARTIFACTS = os.environ.get('SASHLET_ARTIFACTS', '/tmp/sashlet-artifacts')
-SCREEN = (1024, 768)
 ICON_CELL = 75      # the desktop's icon spacing, and the stand-in desktop's grid
 ICON_ROWS = 6       # the stand-in desktop's icons fill two columns of six
 ICON_ROWS_APART = 100  # the desktop's vertical icon spacing, which no wipe uses
 DESKTOP_COLOUR = (22, 92, 148)
 EDGES = ('Left', 'Right', 'Top', 'Bottom')
-BAR_TITLES = tuple('Sashlet' + edge for edge in EDGES)
-# How long a round trip through other processes may take before a test gives
-# up: a posted move landing, a window showing, a bar coming forward. A test
-# that passes waits only as long as it must; this is the bound for a slow,
-# loaded machine, where the 32-bit Wine takes several times its usual time.
-SETTLE = 15
-WINE_SH = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'scripts', 'wine.sh')
+# The bars of the main screen, then those of the second monitor.
+BAR_TITLES = tuple('Sashlet' + edge for edge in EDGES) + tuple('Sashlet%s 2' % edge for edge in EDGES)
 
 
 def resource_id(name):
     """A control or command identifier, as the program's resource header defines it."""
     with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'res', 'resource.h')) as f:
         return int(re.search(r'^#define %s\s+(\d+)' % name, f.read(), re.M).group(1))
-
-
-def wait_until(condition, timeout=10.0, interval=0.05, message='condition'):
-    """Polls until condition() gives a true value, which is returned. `message`
-    may be a callable, asked at the deadline, so that it tells what was seen then."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = condition()
-        if value:
-            return value
-        if time.monotonic() > deadline:
-            raise AssertionError('timed out after %.0f s waiting for %s' % (
-                timeout, message() if callable(message) else message))
-        time.sleep(interval)
-
-
-def is_64bit_program(exe):
-    """PE32+ (64-bit) rather than PE32: the optional header's magic is 0x20b."""
-    with open(exe, 'rb') as f:
-        header = f.read(4096)
-    pe = int.from_bytes(header[0x3c:0x40], 'little')
-    return header[pe + 24:pe + 26] == b'\x0b\x02'
-
-
-def loader(arch, program):
-    """Wine's loader for a program: in a 64-bit prefix, as on 64-bit Windows,
-    32-bit programs run beside 64-bit ones on one server and one desktop."""
-    if arch == 'win64' and (not program.lower().endswith('.exe') or is_64bit_program(program)):
-        return '/usr/lib/wine/wine64'
-    return '/usr/lib/wine/wine'
-
-
-def base_env(prefix, display, arch=ARCH):
-    """Wine's errors stay on: a program that ends before it shows says why in
-    the session's log, and in a passing run Wine reports none."""
-    env = dict(os.environ)
-    env.update(WINEPREFIX=prefix, WINEARCH=arch, WINEDEBUG='-all,err+all', WINEDLLOVERRIDES='mscoree,mshtml=',
-               DISPLAY=display)
-    return env
-
-
-def template_prefix(display, arch=ARCH):
-    """A prefix made once per build (scripts/wine.sh makes it, under a lock) and only ever copied."""
-    template = os.path.join(WINE_DIR, 'template' if arch == ARCH else 'template-' + arch)
-    if not os.path.exists(os.path.join(template, 'system.reg')):
-        env = base_env(template, display, arch)
-        subprocess.run([WINE_SH, template, arch, 'reg', 'query', 'HKCU\\Software\\Wine'], env=env,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600)
-        subprocess.run(['wineserver', '-w'], env=env, timeout=120)
-    return template
 
 
 class Window:
@@ -120,52 +67,36 @@ class Window:
                                                                   self.state)
 
 
-def desktop_keys(name):
-    """A Wine virtual desktop of the screen's size; the one named "shell" also shows a taskbar."""
-    return ('\n[Software\\\\Wine\\\\Explorer] 1700000000\n"Desktop"="%s"\n'
-            '\n[Software\\\\Wine\\\\Explorer\\\\Desktops] 1700000000\n"%s"="%dx%d"\n' % ((name, name) + SCREEN))
-
-
-def icon_spacing_keys():
-    """Icon spacings as Windows keeps them, in twips (-15 to a pixel at 96 DPI):
-    75 px across and 100 px down, so that a wipe measured by the vertical
-    spacing shows at once."""
-    return ('\n[Control Panel\\\\Desktop\\\\WindowMetrics] 1700000000\n'
-            '"IconSpacing"="-%d"\n"IconVerticalSpacing"="-%d"\n' % (ICON_CELL * 15, ICON_ROWS_APART * 15))
-
-
-def dpi_keys(dpi):
-    """The display's DPI as a scaled Windows display reports it (144 for 150 %)."""
-    return '\n[Control Panel\\\\Desktop] 1700000000\n"LogPixels"=dword:%08x\n' % dpi
-
-
-class Session:
+class Session(Gestures):
     def __init__(self, name, locale=None, virtual_desktop=False, arch=ARCH, exe=EXE, probe=PROBE, testwin=TESTWIN,
-                 dpi=None):
+                 dpi=None, display_kind=XVFB):
         """Every session shows a stand-in for the Windows desktop: a "Program
-        Manager" window below all others, with two columns of desktop icons.
-        `virtual_desktop` is True or a desktop's name; `arch` is the prefix's;
-        `exe`, `probe` and `testwin` the programs run in it."""
+        Manager" window below all others, spanning every monitor, with two
+        columns of desktop icons on each. `virtual_desktop` is True or a
+        desktop's name; `arch` is the prefix's; `exe`, `probe` and `testwin`
+        the programs run in it; `display_kind` XVFB or TWO_MONITORS."""
         self.name = name
         self.prober = None
         self.arch, self.exe, self.probe_exe, self.testwin = arch, exe, probe, testwin
         self.procs = []
         self.env = None
+        self.x = None
+        self.display_kind = display_kind
+        self.monitors = MONITORS[display_kind]
         self.root = tempfile.mkdtemp(prefix='sashlet-e2e-')
-        self.xvfb = subprocess.Popen(['Xvfb', '-displayfd', '1', '-screen', '0', '%dx%dx24' % SCREEN,
-                                      '-nolisten', 'tcp'], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         # A half-built session ends what it started, or its wineserver would
         # outlive the test and keep CTest waiting on the output it inherited.
         try:
+            self.x = start_display(display_kind, self.root)
             self.bring_up(locale, virtual_desktop, dpi)
         except BaseException:
             self.close()
             raise
 
     def bring_up(self, locale, virtual_desktop, dpi):
-        self.display = ':' + self.xvfb.stdout.readline().decode().strip()
+        self.display = self.x.display
         self.prefix = os.path.join(self.root, 'prefix')
-        shutil.copytree(template_prefix(self.display, self.arch), self.prefix, symlinks=True,
+        shutil.copytree(template_prefix(self.display, self.arch, self.display_kind), self.prefix, symlinks=True,
                         ignore=shutil.ignore_patterns('wineserver'))
         self.app_dir = os.path.join(self.root, 'app')
         os.makedirs(self.app_dir)
@@ -173,7 +104,7 @@ class Session:
         # window: frames, captions and maximised windows as on Windows, and
         # display changes that reach the programs.
         with open(os.path.join(self.prefix, 'user.reg'), 'a') as f:
-            f.write(icon_spacing_keys())
+            f.write(icon_spacing_keys(ICON_CELL, ICON_ROWS_APART))
             if virtual_desktop:
                 f.write(desktop_keys('Default' if virtual_desktop is True else virtual_desktop))
             if dpi:
@@ -188,7 +119,8 @@ class Session:
         subprocess.run(['wineserver', '-p'], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                        timeout=60)
         self.probe('foreground')
-        self.start_windows('Program Manager:0,0,%d,%d:desktop' % SCREEN)
+        everywhere = self.monitors[-1]
+        self.start_windows('Program Manager:0,0,%d,%d:desktop' % (everywhere[2], everywhere[3]))
 
     # --- files beside the program ---
     def path(self, name):
@@ -327,69 +259,6 @@ class Session:
         code, out = self.probe('find', title)
         return Window(out.strip()) if code == 0 and out.strip() else None
 
-    def xdotool(self, *args):
-        subprocess.run(['xdotool'] + [str(a) for a in args], env=self.env, check=True, timeout=60)
-
-    def x_windows(self, title, only_visible=False):
-        """X windows whose name is exactly `title`, found without asking Wine,
-        which may be waiting on a program that does not answer."""
-        args = ['xdotool', 'search'] + (['--onlyvisible'] if only_visible else []) + ['--name', '^%s$' % title]
-        r = subprocess.run(args, env=self.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60)
-        return r.stdout.split()
-
-    # --- gestures, as a person makes them ---
-    def raise_bar(self, title):
-        """Wine does not keep another process's topmost window above later ones
-        in X, where real clicks land; a person sees the bar on top. Wine may
-        replace a window's X window just as it is found, so try again then."""
-        wait_until(lambda: subprocess.run(['xdotool', 'search', '--name', '^%s$' % title, 'windowraise'],
-                                          env=self.env, stderr=subprocess.DEVNULL, timeout=60).returncode == 0,
-                   5, message='the bar %s to be raised' % title)
-
-    def click(self, x, y, button=1):
-        self.xdotool('mousemove', x, y, 'click', button)
-
-    def keys(self, *names):
-        self.xdotool('key', *names)
-
-    def double_click_bar(self, title, x, y):
-        """Double-clicks the bar, and waits until it has come to the front, as its wipe makes it."""
-        self.raise_bar(title)
-        self.xdotool('mousemove', x, y, 'click', '--repeat', 2, '--delay', 80, 1)
-        self.wait_in_front(title)
-
-    def drag_bar(self, title, start, *path):
-        """Presses on the bar at `start`, moves through `path` and lets go. The
-        press brings the bar to the front, which its wipe keeps there."""
-        self.raise_bar(title)
-        self.xdotool('mousemove', start[0], start[1], 'mousedown', 1)
-        try:
-            self.wait_in_front(title)
-            self.move_through(*path)
-        finally:
-            self.xdotool('mouseup', 1)
-
-    def move_through(self, *points):
-        for x, y in points:
-            self.xdotool('mousemove', x, y)
-
-    @contextlib.contextmanager
-    def holding(self, x, y, button=1):
-        """Presses a button (1 left, 3 right) at x,y, as on an item to drag, and
-        keeps it down until the block ends. The pause is a person's: Wine
-        notices the pointer leaving a window by polling, so a quicker move goes unseen."""
-        self.xdotool('mousemove', x, y, 'mousedown', button, 'sleep', 0.6)
-        try:
-            yield
-        finally:
-            self.xdotool('mouseup', button)
-
-    def open_menu(self, title, x, y):
-        """Right-clicks the bar at x,y and waits for its menu."""
-        self.raise_bar(title)
-        self.click(x, y, 3)
-        wait_until(lambda: self.windows('#32768'), SETTLE, message='the context menu')
-
     def settled(self, read, quiet=0.5, timeout=10):
         """Reads `read()` until it has stayed the same for `quiet` seconds; returns it."""
         deadline = time.monotonic() + timeout
@@ -462,8 +331,8 @@ class Session:
             if p.poll() is None:
                 p.kill()
             p.wait()
-        self.xvfb.terminate()
-        self.xvfb.wait()
+        if self.x:
+            self.x.close()
         # Debian's Wine keeps the server's socket in a folder of /tmp that the
         # prefix names; it would outlive the prefix.
         try:
@@ -481,6 +350,7 @@ class SessionTest(unittest.TestCase):
     locale = None
     virtual_desktop = False
     dpi = None
+    display_kind = XVFB
     session_options = {}
 
     def setUp(self):
@@ -490,7 +360,8 @@ class SessionTest(unittest.TestCase):
         for attempt in (1, 2):
             try:
                 self.s = Session(self.id().split('.', 1)[-1].replace('.', '-'), locale=self.locale,
-                                 virtual_desktop=self.virtual_desktop, dpi=self.dpi, **self.session_options)
+                                 virtual_desktop=self.virtual_desktop, dpi=self.dpi, display_kind=self.display_kind,
+                                 **self.session_options)
                 break
             except AssertionError as e:
                 if attempt == 2:

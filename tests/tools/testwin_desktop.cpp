@@ -36,16 +36,11 @@ HICON ShellIcon(int index, bool small)
 
 // Desktop labels: white with a dark shadow, centred under the icon, wrapped
 // to the cell as Windows wraps them.
-void PaintDesktop(HDC dc, const RECT& client)
+static void PaintIcons(HDC dc, int left, int top)
 {
-    HBRUSH background = CreateSolidBrush(kDesktopColour);
-    FillRect(dc, &client, background);
-    DeleteObject(background);
-    SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     const int count = static_cast<int>(sizeof kDesktopIcons / sizeof kDesktopIcons[0]);
     for (int i = 0; i < count; ++i) {
-        const int x = (i / kIconRows) * kIconCell, y = (i % kIconRows) * kIconCell;
+        const int x = left + (i / kIconRows) * kIconCell, y = top + (i % kIconRows) * kIconCell;
         HICON icon = ShellIcon(kDesktopIcons[i].shellIcon, false);
         if (icon) {
             DrawIconEx(dc, x + (kIconCell - 32) / 2, y + 6, icon, 32, 32, 0, nullptr, DI_NORMAL);
@@ -58,5 +53,23 @@ void PaintDesktop(HDC dc, const RECT& client)
         SetTextColor(dc, RGB(255, 255, 255));
         DrawTextA(dc, kDesktopIcons[i].label, -1, &label, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
     }
+}
+
+// Each monitor the desktop spans shows its own icons, from its top-left
+// corner, as Windows arranges them.
+static BOOL CALLBACK PaintMonitorsIcons(HMONITOR, HDC dc, LPRECT monitor, LPARAM)
+{
+    PaintIcons(dc, monitor->left, monitor->top);
+    return TRUE;
+}
+
+void PaintDesktop(HDC dc, const RECT& client)
+{
+    HBRUSH background = CreateSolidBrush(kDesktopColour);
+    FillRect(dc, &client, background);
+    DeleteObject(background);
+    SetBkMode(dc, TRANSPARENT);
+    HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    EnumDisplayMonitors(dc, nullptr, PaintMonitorsIcons, 0);
     SelectObject(dc, oldFont);
 }

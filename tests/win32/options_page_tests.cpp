@@ -150,11 +150,18 @@ TEST_CASE_FIXTURE(PageFixture, "the Options page shows stored values brought int
     CHECK(IsDlgButtonChecked(page, IDC_LEFT_CHECK) == BST_CHECKED);
     CHECK(IsDlgButtonChecked(page, IDC_RIGHT_CHECK) == BST_UNCHECKED);
     CHECK(IsDlgButtonChecked(page, IDC_TOP_CHECK) == BST_CHECKED);
+    CHECK(IsDlgButtonChecked(page, IDC_EVERY_SCREEN_CHECK) == BST_UNCHECKED);
     CHECK(SwatchColour() == RGB(44, 255, 0));
 
     CHECK(Apply() == 0);
     CHECK(g_boxCount == 0);
+    // Left unchecked, every screen leaves no line, as for a user who never saw it.
+    CHECK(Ini().find("EveryScreen") == std::string::npos);
+    CheckDlgButton(page, IDC_EVERY_SCREEN_CHECK, BST_CHECKED);
+    CHECK(Apply() == 0);
+    CHECK(settings.everyScreen == 1);
     const std::string ini = Ini();
+    CHECK(ini.find("EveryScreen=1") != std::string::npos);
     for (const char* line : {"Left=1", "Right=0", "Top=1", "Bottom=0", "Width=3", "Alpha=40", "Offset=383",
                              "OpenWidth=10", "Color=44,255,0"}) {
         CAPTURE(line);
