@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Random desktops wiped and restored through the real Sashlet.exe, as a person would.
-# Usage: stress.sh [N]                 N trials (default 1000) with a new seed
+# Usage: stress.sh [N]                 N trials (default 1000) with a new seed, one in five on two monitors
 #        stress.sh --seed S [N]        N trials of seed S
-#        stress.sh --seed S --trial K  exactly trial K of seed S, as a failure names it
+#        stress.sh --seed S --trial K [--two-monitors]
+#                                      exactly trial K of seed S, as a failure names it
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 args=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --seed|--trial) args+=("$1" "$2"); shift 2 ;;
+    --two-monitors) args+=("$1"); shift ;;
     *) args+=(--count "$1"); shift ;;
   esac
 done

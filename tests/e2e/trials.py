@@ -4,11 +4,13 @@ Each trial lays out windows of every kind a desktop has, wipes an edge by a
 random gesture, ends the wipe, and checks what Sashlet promises: windows
 outside the wiped strip and an ignored program's windows never move, every
 window ends exactly where and as it stood, Sashlet answers and its bars rest.
+A share of the trials runs on two monitors with bars on both: windows on
+either and across the edge they share, and the wipe on either monitor.
 
-    trials.py [--count N] [--seed S] [--trial K]
+    trials.py [--count N] [--seed S] [--trial K [--two-monitors]]
 
-A trial depends only on the seed and its number, so `--seed S --trial K`
-replays exactly the trial a failure names.
+A trial depends only on the seed, its number and its kind, so `--seed S
+--trial K` replays exactly the trial a failure names.
 """
 import argparse
 import random
@@ -17,7 +19,8 @@ import sys
 import time
 import unittest
 
-from harness import EDGES, SCREEN, SETTLE, resource_id, wait_until, windows_path
+from harness import EDGES, SCREEN, SETTLE, TWO_MONITORS, resource_id, wait_until, why_two_monitors_cannot_run, \
+    windows_path
 from test_options import OK, OptionsSession
 
 W, H = SCREEN
@@ -28,6 +31,7 @@ SOURCE = (560, 300, 150, 100)  # where a held button starts, as on a file
 CENTRE = (280, 280, 730, 420)  # no random window covers these two
 EDGE_CHECKS = {edge: resource_id('IDC_%s_CHECK' % edge.upper()) for edge in EDGES}
 ALL_EDGES_INI = '[Sashlet]\r\nLeft=1\r\nRight=1\r\nTop=1\r\nBottom=1\r\n'
+TWO_MONITOR_SHARE = 5  # one trial in this many runs on two monitors
 SW_SHOWMAXIMIZED, SW_MINIMIZE = 3, 6
 
 
@@ -35,9 +39,16 @@ def layout(title, rect, options=()):
     return '%s:%d,%d,%d,%d%s' % ((title,) + tuple(rect) + ((':' + ','.join(options)) if options else '',))
 
 
-def bar_point(edge, along):
+# The second monitor stands right of the main one, so only x differs: `ox`
+# is the left of the monitor a rule is asked about, 0 or W.
+def bar_title(edge, ox=0):
+    return 'Sashlet' + edge + (' 2' if ox else '')
+
+
+def bar_point(edge, along, ox=0):
     """A point on a bar at rest, `along` its length."""
-    return {'Left': (1, along), 'Right': (W - 1, along), 'Top': (along, 1), 'Bottom': (along, H - 1)}[edge]
+    return {'Left': (ox + 1, along), 'Right': (ox + W - 1, along), 'Top': (ox + along, 1),
+            'Bottom': (ox + along, H - 1)}[edge]
 
 
 def inward(edge, point, distance):
@@ -46,32 +57,41 @@ def inward(edge, point, distance):
             'Bottom': (x, y - distance)}[edge]
 
 
-def on_the_screen(rect):
-    """True when the screen holds the larger part of the rectangle, or all of
-    the screen lies inside it: a window mostly off it belongs to no screen here."""
+def on_the_screen(rect, ox=0, monitors=1):
+    """True when the monitor at `ox` holds the larger part of the rectangle
+    (the main one wins a tie), and at least as much as no monitor does, or all
+    of the monitor lies inside it: a window mostly off it belongs elsewhere."""
     left, top, right, bottom = rect
-    shown = max(0, min(right, W) - max(left, 0)) * max(0, min(bottom, H) - max(top, 0))
-    covers = left <= 0 and top <= 0 and right >= W and bottom >= H
-    return covers or 2 * shown >= (right - left) * (bottom - top)
+
+    def shown(mx):
+        return max(0, min(right, mx + W) - max(left, mx)) * max(0, min(bottom, H) - max(top, 0))
+    lefts = [0, W][:monitors]
+    mine = shown(ox)
+    if left <= ox and top <= 0 and right >= ox + W and bottom >= H:
+        return True
+    if any(shown(mx) > mine or (shown(mx) == mine and mx < ox and mine) for mx in lefts if mx != ox):
+        return False
+    off = (right - left) * (bottom - top) - sum(shown(mx) for mx in lefts)
+    return mine > 0 and mine >= off
 
 
-def reaches(edge, rect, distance):
+def reaches(edge, rect, distance, ox=0, monitors=1):
     """True when the rectangle reaches into the strip `distance` deep along the
-    edge, on the screen: one wholly above or beside it is another monitor's,
-    and one mostly off it is no screen's."""
-    left, top, right, bottom = rect
+    edge of the monitor at `ox`, on that monitor: one wholly above or beside
+    it is another monitor's, and one mostly off it is no screen's."""
+    left, top, right, bottom = rect[0] - ox, rect[1], rect[2] - ox, rect[3]
     across = {'Left': left <= distance and right >= 0, 'Right': right >= W - distance and left <= W,
               'Top': top <= distance and bottom >= 0, 'Bottom': bottom >= H - distance and top <= H}[edge]
     along = top < H and bottom > 0 if edge in ('Left', 'Right') else left < W and right > 0
-    return across and along and on_the_screen(rect)
+    return across and along and on_the_screen(rect, ox, monitors)
 
 
 # Per edge: which side of a rectangle faces it, and which way a push moves that side.
 NEAR_SIDE = {'Left': (0, 1), 'Right': (2, -1), 'Top': (1, 1), 'Bottom': (3, -1)}
 
 
-def line_of(edge, distance):
-    return {'Left': distance, 'Right': W - distance, 'Top': distance, 'Bottom': H - distance}[edge]
+def line_of(edge, distance, ox=0):
+    return {'Left': ox + distance, 'Right': ox + W - distance, 'Top': distance, 'Bottom': H - distance}[edge]
 
 
 def cleared(edge, home, now, line, exactly):
@@ -91,8 +111,10 @@ def overlaps(a, b):
 class Plan:
     """Everything one trial does, drawn from its own generator."""
 
-    def __init__(self, seed, trial):
-        rng = random.Random('%s:%d' % (seed, trial))
+    def __init__(self, seed, trial, monitors=1):
+        rng = random.Random('%s:%d' % (seed, trial) + (':two' if monitors == 2 else ''))
+        self.monitors = monitors
+        self.ox = rng.choice((0, W)) if monitors == 2 else 0
         self.edge = rng.choice(EDGES)
         self.gesture = rng.choices(('double', 'drag', 'hover', 'second', 'switched-off'),
                                    (35, 25, 20, 12, 8))[0]
@@ -104,13 +126,16 @@ class Plan:
             if rng.random() < 0.5:
                 self.drag.append(rng.randrange(self.drag[-1], MAX_DRAG))
         self.end = rng.choices(('click', 'activate', 'resolution'), (70, 22, 8))[0]
+        if monitors == 2 and self.end == 'resolution':  # the test display's layout is fixed
+            self.end = 'activate'
+
         self.state_change = rng.random() < 0.06 and self.gesture in ('double', 'second')
         self.hung = rng.random() < 0.05
         self.windows = []   # (title, rect, options)
         self.ignored = []
         used_max = False
         for i in range(rng.randrange(3, 9)):
-            rect = self.random_rect(rng)
+            rect = self.random_rect(rng, monitors=monitors)
             options = []
             kind = rng.random()
             if kind < 0.08 and not used_max:
@@ -127,9 +152,9 @@ class Plan:
                     options.append(extra)
             self.windows.append(('w%d' % i, rect, options))
         for i in range(rng.randrange(0, 3)):
-            self.ignored.append(('ign%d' % i, self.random_rect(rng), []))
+            self.ignored.append(('ign%d' % i, self.random_rect(rng, monitors=monitors), []))
         if self.hung:
-            self.hung_window = ('hung', self.random_rect(rng, reach=self.edge), [])
+            self.hung_window = ('hung', self.random_rect(rng, reach=self.edge, ox=self.ox), [])
         if self.end == 'resolution' and used_max:
             self.end = 'click'
         if self.gesture == 'hover':
@@ -140,7 +165,7 @@ class Plan:
         always-on-top window made after the bars would cover the point held,
         and so would a window owned by one, which stands above its owner, and
         the caption of one minimised."""
-        x, y = bar_point(self.edge, self.along)
+        x, y = bar_point(self.edge, self.along, self.ox)
         on_top = False  # the window made before, which owns the next one made 'owned'
         # The virtual desktop parks minimised windows in a row of 160 by 24 along its bottom-left corner.
         parked = sum('minimized' in options for _, _, options in self.windows)
@@ -155,8 +180,17 @@ class Plan:
                 on_top = False
 
     @staticmethod
-    def random_rect(rng, reach=None):
+    def random_rect(rng, reach=None, monitors=1, ox=None):
+        """On one monitor, reaching for one of its edges or none, or on two
+        now and then across the edge they share."""
         while True:
+            at = ox if ox is not None else rng.choice((0, W)) if monitors == 2 else 0
+            if monitors == 2 and reach is None and rng.random() < 0.15:
+                w, h = rng.randrange(60, 320), rng.randrange(50, 260)
+                rect = (rng.randrange(W - w + 10, W - 10), rng.randrange(-20, H - 40), w, h)
+                if not overlaps((rect[0], rect[1], rect[0] + w, rect[1] + h), CENTRE):
+                    return rect
+                continue
             edge = reach or rng.choice(EDGES + ('none',))
             w, h = rng.randrange(60, 320), rng.randrange(50, 260)
             if edge == 'Left':
@@ -169,8 +203,8 @@ class Plan:
                 x, y = rng.randrange(-20, W - 40), rng.choice((H - h, rng.randrange(H - 140, H - 10)))
             else:
                 x, y = rng.randrange(-100, W), rng.randrange(-100, H)
-            rect = (x, y, w, h)
-            if not overlaps((x, y, x + w, y + h), CENTRE):
+            rect = (x + at, y, w, h)
+            if not overlaps((x + at, y, x + at + w, y + h), CENTRE):
                 return rect
 
 
@@ -180,6 +214,8 @@ class TrialRunner(OptionsSession):
     seed = None
     count = 50
     only = None
+    monitors = 1
+    ini = ALL_EDGES_INI
 
     def setUp(self):
         super().setUp()
@@ -188,7 +224,7 @@ class TrialRunner(OptionsSession):
         self.start()
 
     def start(self):
-        self.s.write('Sashlet.ini', ALL_EDGES_INI)
+        self.s.write('Sashlet.ini', self.ini)
         self.s.write('ignore.lst', windows_path(self.ignored_exe) + '\r\n')
         self.s.start_sashlet()
         self.s.start_windows(layout('other', OTHER), layout('source', SOURCE))
@@ -204,20 +240,22 @@ class TrialRunner(OptionsSession):
     def test_trials(self):
         seed = self.seed if self.seed is not None else int(time.time())
         trials = [self.only] if self.only is not None else range(self.count)
-        print('trials: seed %s, %s' % (seed, 'trial %d' % self.only if self.only is not None else
-                                      '%d trials' % self.count), flush=True)
+        kind = ' on two monitors' if self.monitors == 2 else ''
+        print('trials%s: seed %s, %s' % (kind, seed, 'trial %d' % self.only if self.only is not None else
+                                        '%d trials' % self.count), flush=True)
         failures = []
         started = time.monotonic()
         for k in trials:
             try:
-                self.run_trial(Plan(seed, k))
+                self.run_trial(Plan(seed, k, self.monitors))
             except Exception as e:  # one failed trial must not hide the others
                 failures.append(k)
-                print('trial FAILED: seed %s trial %d (replay: scripts/stress.sh --seed %s --trial %d): %s'
-                      % (seed, k, seed, k, e), flush=True)
+                replay = '--seed %s --trial %d%s' % (seed, k, ' --two-monitors' if self.monitors == 2 else '')
+                print('trial FAILED%s: seed %s trial %d (replay: scripts/stress.sh %s): %s'
+                      % (kind, seed, k, replay, e), flush=True)
                 self.restart()
-        print('trials: %d passed, %d failed of %d, seed %s, %.0f s'
-              % (len(trials) - len(failures), len(failures), len(trials), seed, time.monotonic() - started),
+        print('trials%s: %d passed, %d failed of %d, seed %s, %.0f s'
+              % (kind, len(trials) - len(failures), len(failures), len(trials), seed, time.monotonic() - started),
               flush=True)
         self.assertEqual(failures, [], 'failed trials of seed %s' % seed)
 
@@ -283,41 +321,43 @@ class TrialRunner(OptionsSession):
         exactly; none when the second bar's own wipe was ended by the first's
         watch, which it may be, by the rules, when it comes within 100 ms."""
         edge = plan.second if plan.gesture == 'second' else plan.edge
-        bar = self.s.find('Sashlet' + edge).rect
+        title = bar_title(edge, plan.ox)
+        bar = self.s.find(title).rect
         if plan.gesture == 'drag':
             # Dragged back to its edge, the bar at home pushes what overlaps it, as a click does.
             side = {'Left': 2, 'Right': 0, 'Top': 3, 'Bottom': 1}[edge]
             return edge, bar[side], False
-        if bar == self.rest['Sashlet' + edge]:
+        if bar == self.rest[title]:
             self.assertEqual(plan.gesture, 'second', 'the bar went home during its own wipe')
             return None, None, True
-        return edge, line_of(edge, D), True
+        return edge, line_of(edge, D, plan.ox), True
 
     def check_wipe(self, plan, depth, homes, during):
         """Every window that reached into the wiped strip now clears it; the
         rest, and the hidden, minimised, ignored and hung ones, did not move."""
         edge, line, exactly = self.wiped_line(plan)
-        distance = None if edge is None else abs(line - line_of(edge, 0))
+        distance = None if edge is None else abs(line - line_of(edge, 0, plan.ox))
         for title, (rect, state, visible) in homes.items():
             now = during[title][0]
             kept = title.startswith('ign') or title == 'hung' or not visible or state == 'minimized'
-            if not kept and edge is not None and reaches(edge, rect, distance):
+            if not kept and edge is not None and reaches(edge, rect, distance, plan.ox, plan.monitors):
                 self.assertTrue(cleared(edge, rect, now, line, exactly), '%s did not clear the %s strip to %d: '
                                 'from %r to %r' % (title, edge, line, rect, now))
-            elif kept or not any(reaches(e, rect, d) for e, d in depth.items()) or plan.gesture == 'second':
+            elif kept or not any(reaches(e, rect, d, plan.ox, plan.monitors) for e, d in depth.items()) or \
+                    plan.gesture == 'second':
                 self.assertEqual(now, rect, '%s moved during the wipe (%s)' % (title, 'kept' if kept else 'outside'))
 
     def wipe(self, plan, depth):
         edge = plan.edge
-        point = bar_point(edge, plan.along)
-        bar = 'Sashlet' + edge
+        point = bar_point(edge, plan.along, plan.ox)
+        bar = bar_title(edge, plan.ox)
         if plan.gesture in ('double', 'second'):
             self.s.double_click_bar(bar, *point)
             wait_until(lambda: self.s.find(bar).rect != self.rest[bar], SETTLE, message='the bar out')
             if plan.gesture == 'second':
                 self.steady()
                 depth[plan.second] = D
-                self.s.double_click_bar('Sashlet' + plan.second, *bar_point(plan.second, plan.along))
+                self.s.double_click_bar(bar_title(plan.second, plan.ox), *bar_point(plan.second, plan.along, plan.ox))
         elif plan.gesture == 'drag':
             steps = []
             for distance in plan.drag:
@@ -370,9 +410,9 @@ class TrialRunner(OptionsSession):
         """An edge switched off in the options sheet never wipes, whatever is held over it."""
         self.set_edge(plan.edge, False)
         try:
+            point = bar_point(plan.edge, plan.along, plan.ox)
             with self.s.holding(SOURCE[0] + 60, SOURCE[1] + 50):
-                self.s.move_through(inward(plan.edge, bar_point(plan.edge, plan.along), 200),
-                                    bar_point(plan.edge, plan.along))
+                self.s.move_through(inward(plan.edge, point, 200), point)
                 self.s.assert_unchanged(self.steady, 1.0, homes)
         finally:
             self.set_edge(plan.edge, True)
@@ -390,14 +430,40 @@ class TrialRunner(OptionsSession):
             wait_until(lambda: self.bar_rects() == self.rest, SETTLE, message='the bars at rest')
 
 
+class TwoMonitorTrialRunner(TrialRunner):
+    """The same trials with bars on both monitors of the two-monitor display,
+    which has no virtual desktop."""
+    virtual_desktop = False
+    display_kind = TWO_MONITORS
+    monitors = 2
+    ini = ALL_EDGES_INI + 'EveryScreen=1\r\n'
+
+    def setUp(self):
+        reason = why_two_monitors_cannot_run()
+        if reason:
+            self.skipTest(reason)
+        super().setUp()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split('\n')[0])
     parser.add_argument('--count', type=int, default=50)
     parser.add_argument('--seed', type=int)
     parser.add_argument('--trial', type=int)
+    parser.add_argument('--two-monitors', action='store_true', help='the trial named is a two-monitor one')
     args = parser.parse_args()
-    TrialRunner.count, TrialRunner.seed, TrialRunner.only = args.count, args.seed, args.trial
-    result = unittest.TextTestRunner(verbosity=2).run(unittest.defaultTestLoader.loadTestsFromTestCase(TrialRunner))
+    seed = args.seed if args.seed is not None else int(time.time())
+    runners = []
+    if args.trial is None:
+        two = max(1, args.count // TWO_MONITOR_SHARE)
+        runners = [(TrialRunner, args.count - two, None), (TwoMonitorTrialRunner, two, None)]
+    else:
+        runners = [(TwoMonitorTrialRunner if args.two_monitors else TrialRunner, 1, args.trial)]
+    suite = unittest.TestSuite()
+    for runner, count, only in runners:
+        runner.count, runner.seed, runner.only = count, seed, only
+        suite.addTests(unittest.defaultTestLoader.loadTestsFromTestCase(runner))
+    result = unittest.TextTestRunner(verbosity=2).run(suite)
     return 0 if result.wasSuccessful() else 1
 
 
