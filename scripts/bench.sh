@@ -2,7 +2,8 @@
 # Builds Sashlet with its benchmarks and prints their tables (medians over repeated runs).
 # Usage: bench.sh [--against REF]
 #   --against REF  runs only the wipe engine's benchmark: this checkout's and the
-#                  commit REF's, built alike and run in turn, twice each, in one prefix
+#                  commit REF's, built alike and run in turn, twice each, in one prefix;
+#                  this checkout's also as on two monitors, each window weighed against both
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 against=
@@ -37,12 +38,20 @@ if [ -n "$against" ]; then
       "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$2/wipe_bench.exe"
       echo
     done
+    echo "Wipe engine of $here on two monitors, round $round of 2:"
+    echo
+    SASHLET_BENCH_TWO_MONITORS=1 "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$builddir/wipe_bench.exe"
+    echo
   done
   exit 0
 fi
 echo "Wipe engine, one push and one restore ($arch build; medians of 15 runs, the middle half in brackets):"
 echo
 "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$builddir/wipe_bench.exe"
+echo
+echo "The same on two monitors, each window weighed against both:"
+echo
+SASHLET_BENCH_TWO_MONITORS=1 "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$builddir/wipe_bench.exe"
 echo
 SASHLET_EXE=$builddir/Sashlet.exe SASHLET_PROBE=$builddir/probe.exe SASHLET_TESTWIN=$builddir/testwin.exe \
 SASHLET_WINE_ARCH=$arch SASHLET_WINE_DIR=$builddir/wine SASHLET_ARTIFACTS=$builddir/artifacts \
