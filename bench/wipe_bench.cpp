@@ -36,7 +36,6 @@ static MovedWindowTable s_moved;
 static IgnoreList s_ignore;
 static const HWND s_bars[EdgeCount] = {};
 static Rect s_screen;
-static Monitors s_monitors;  // as the program keeps them from its start
 
 // As the program pushes and ends a wipe: the record of what moved written
 // down before the moves, and removed after the restore.
@@ -47,7 +46,7 @@ static void Push()
 
 static void Restore()
 {
-    RestoreMovedWindows(s_moved, s_monitors);
+    RestoreMovedWindows(s_moved);
     ForgetMovedWindows();
 }
 
@@ -118,7 +117,6 @@ int main()
     const Rect twoMonitors[] = {s_screen, {s_screen.right, 0, 2 * s_screen.right, s_screen.bottom}};
     if (getenv("SASHLET_BENCH_TWO_MONITORS"))
         SetMonitorsForTests(twoMonitors, 2);
-    FindMonitors(s_monitors);
     ClearMovedWindowTable(s_moved);
     std::vector<std::string> fifty;
     for (int i = 0; i < 50; ++i)

@@ -36,6 +36,8 @@ indexed "$(pick 'PicturesTest-*-bar-drag.png')" 920x768+0+0 50% "$out/bar-drag.p
 indexed "$(pick 'PicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-en.png"
 indexed "$(pick 'JapanesePicturesTest-test_the_context_menu-menu.png')" 320x200+0+150 100% "$out/menu-ja.png"
 indexed "$(pick 'PicturesTest-*-bars.png')" 1024x768+0+0 50% "$out/bars.png"
+# Both monitors, side by side, the second one wiped.
+indexed "$(pick 'EveryScreenTest-*-every-screen.png')" 2048x768+0+0 40% "$out/every-screen.png"
 # The test keeps the options sheet whole, title bar and frame included.
 whole=100%x100%+0+0
 indexed "$(pick 'PagesLookTest-*-options-page.png')" $whole 100% "$out/options-en.png"

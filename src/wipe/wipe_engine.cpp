@@ -143,11 +143,11 @@ static void SendHomeWhenRestored(const MovedWindowEntry& e)
 
 static void MoveBack(const MovedWindowEntry& e, void* context)
 {
-    const Monitors& monitors = *static_cast<const Monitors*>(context);
+    const Monitors* monitorsNow = static_cast<const Monitors*>(context);
     RECT rc;
-    if (GetWindowRect(e.window, &rc) &&
+    if (monitorsNow && GetWindowRect(e.window, &rc) &&
         StaysWhereTheSystemPutIt(Rect{e.home.x, e.home.y, e.home.x + rc.right - rc.left, e.home.y + rc.bottom - rc.top},
-                                 Rect{rc.left, rc.top, rc.right, rc.bottom}, monitors))
+                                 Rect{rc.left, rc.top, rc.right, rc.bottom}, *monitorsNow))
         return;
     const ShowState now = ShowStateOf(GetWindowLongA(e.window, GWL_STYLE));
     if (now == e.state)
@@ -156,9 +156,9 @@ static void MoveBack(const MovedWindowEntry& e, void* context)
         SendHomeWhenRestored(e);
 }
 
-void RestoreMovedWindows(MovedWindowTable& moved, const Monitors& monitors)
+void RestoreMovedWindows(MovedWindowTable& moved, const Monitors* monitorsNow)
 {
-    RestoreMovedWindowTable(moved, MoveBack, const_cast<Monitors*>(&monitors));
+    RestoreMovedWindowTable(moved, MoveBack, const_cast<Monitors*>(monitorsNow));
 }
 
 // A move posted to another program is taken, in order, before a message sent

@@ -24,10 +24,12 @@ void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, cons
                          const Rect& monitor, Edge edge, int line,
                          void (*beforeMoves)(const MovedWindowTable& moved) = nullptr);
 
-// Sends every recorded window back where it stood and empties the record. A
-// window whose home lies on none of `monitors` now (its monitor went away
-// while it was pushed) stays where the system has put it, on one of them.
-void RestoreMovedWindows(MovedWindowTable& moved, const Monitors& monitors);
+// Sends every recorded window back where it stood and empties the record.
+// After a change of the displays, `monitorsNow` gives the monitors there now:
+// a window whose home lies on none of them (its monitor went away while it
+// was pushed) stays where the system has put it, on one of them. Without a
+// change every home lies on the monitor it was pushed from, and nothing is asked.
+void RestoreMovedWindows(MovedWindowTable& moved, const Monitors* monitorsNow = nullptr);
 
 // Waits, `wait` milliseconds at most, until the programs owning `windows` have
 // taken the moves posted to them.

@@ -93,15 +93,18 @@ void PointerLeftBars(WipeSession& wipe)
     KillTimer(wipe.mainWindow, IDT_DRAG_CONFIRM);
 }
 
-void EndWipe(WipeSession& wipe)
+// `monitorsNow` after a change of the displays, none while they are those of the push.
+static void EndWipeOn(WipeSession& wipe, const Monitors* monitorsNow)
 {
     StopRestoreWatches(wipe);
     MoveBarsHome(wipe.bars, wipe.barsInUse, wipe.monitors, *wipe.settings);
-    RestoreMovedWindows(wipe.moved, wipe.monitors);
+    RestoreMovedWindows(wipe.moved, monitorsNow);
     if (wipe.keepsMovedFile)
         ForgetMovedWindows();
     StartDragHoverPoll(wipe);
 }
+
+void EndWipe(WipeSession& wipe) { EndWipeOn(wipe, nullptr); }
 
 void EndWipeBeforeLeaving(WipeSession& wipe)
 {
@@ -174,7 +177,7 @@ void ApplySettingsToBars(WipeSession& wipe, BarActivation activation)
 void FollowDisplayChange(WipeSession& wipe, Settings& settings)
 {
     FindMonitors(wipe.monitors);
-    EndWipe(wipe);
+    EndWipeOn(wipe, &wipe.monitors);
     wipe.front = FrontWindowLook{};
     wipe.barsAside = 0;
     wipe.screen = PrimaryScreenSize();

@@ -18,7 +18,8 @@ EXPECTED = {
     README: ['docs/images/wipe-before-after.png'],
     GUIDE: ['images/wipe-before-after.png', 'images/drag-file.png', 'images/bar-drag.png', 'images/bars.png',
             'images/menu-en.png', 'images/menu-ja.png', 'images/options-en.png', 'images/options-ja.png',
-            'images/ignore-en.png', 'images/ignore-ja.png', 'images/keys-en.png', 'images/keys-ja.png'],
+            'images/ignore-en.png', 'images/ignore-ja.png', 'images/keys-en.png', 'images/keys-ja.png',
+            'images/every-screen.png'],
 }
 PNG_SIGNATURE = b'\x89PNG\r\n\x1a\n'
 PALETTE_COLOUR_TYPE = 3

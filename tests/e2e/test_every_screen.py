@@ -4,7 +4,7 @@ two bars, a held file and the options sheet on the second monitor, and the
 main screen alone with EveryScreen=0."""
 import unittest
 
-from harness import SCREEN, TWO_MONITORS, SessionTest, wait_until, why_two_monitors_cannot_run
+from harness import DESKTOP_COLOUR, SCREEN, TWO_MONITORS, SessionTest, wait_until, why_two_monitors_cannot_run
 
 W, H = SCREEN
 D = 150  # twice the icon spacing of 75
@@ -32,9 +32,14 @@ class EveryScreenTest(SessionTest):
                              'other:600,500,100,100')
         m = self.s.find('m')
         self.assertEqual(m.state, 'maximized')
+        # Between the second monitor's first two rows of icons, under b.
+        between_icons = (W + 12, 228)
+        self.assertNotEqual(self.s.pixel(self.s.screenshot('before'), *between_icons), DESKTOP_COLOUR)
         self.s.double_click_bar('SashletLeft 2', W + 1, 700)
         self.assertWindowAt('b', W + D, 100)
         self.assertWindowAt('m', W + D, m.top)
+        # The guide's picture: the second monitor wiped, the main one as it was.
+        self.assertEqual(self.s.pixel(self.s.screenshot('every-screen'), *between_icons), DESKTOP_COLOUR)
         self.assertEqual(self.s.find('m').state, 'maximized')
         self.s.assert_unchanged(lambda: self.s.find('a').rect, 0.5, (10, 100, 310, 300))
         self.s.activate('other')

@@ -38,7 +38,7 @@ struct WipeScene {
         const Rect screen = {0, 0, wipe.screen.width, wipe.screen.height};
         PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, wipe.barCount, screen, edge, line);
     }
-    void Restore() { RestoreMovedWindows(wipe.moved, wipe.monitors); }
+    void Restore() { RestoreMovedWindows(wipe.moved); }
     int Moved() const { return wipe.moved.count; }
 };
 
