@@ -1,5 +1,5 @@
 // Entry point: hand-over from a running copy, the windows a killed copy left
-// pushed, the window class, the hidden main window and the four bars, the
+// pushed, the window class, the hidden main window and the bars, the
 // message loop, and every window home before the end.
 #include <windows.h>
 #include <commctrl.h>

@@ -81,8 +81,15 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     if (!entry && !ReachesPastLine(request.edge, r, request.line))
         return TRUE;
     // A window beside the monitor, or mostly on another one, belongs to
-    // that one, however far it reaches over our edge.
-    if (!entry && (!MeetsScreenAlongEdge(request.edge, r, request.screen) || !OnWipedMonitor(request, onScreen)))
+    // that one, however far it reaches over our edge. A window moved earlier
+    // belongs where its home lies: another monitor's wipe that has not
+    // ended yet keeps its windows.
+    if (!entry && !MeetsScreenAlongEdge(request.edge, r, request.screen))
+        return TRUE;
+    const Rect home = entry ? Rect{entry->home.x, entry->home.y, entry->home.x + rc.right - rc.left,
+                                   entry->home.y + rc.bottom - rc.top}
+                            : onScreen;
+    if (!OnWipedMonitor(request, home))
         return TRUE;
     // A minimised window is the system's to place; one the user cannot see
     // (hidden, or cloaked on another virtual desktop) is no obstacle.

@@ -213,6 +213,28 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe mov
     CHECK(ArrivesAt("b", 520, 100));
 }
 
+TEST_CASE_FIXTURE(BarsOnEveryScreen, "a push on one monitor leaves the windows another monitor's wipe moved")
+{
+    REQUIRE(windows.Start("a:10,100,200,100 b:900,300,100,100 tray2:600,0,40,300:tray2", "tray2"));
+    WipeEdge(wipe, EdgeLeft);
+    REQUIRE(windows.Settle());
+    const int line = GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth;
+    REQUIRE(IsAt("a", line, 100));
+    // Before the first wipe's watch has seen it, the second monitor's Right
+    // edge pushes: its own window moves, the first monitor's stays pushed.
+    PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, wipe.barCount, kTwoHalves[1], EdgeRight, 1024 - 300);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("a", line, 100));
+    CHECK(IsAt("b", 1024 - 300 - 100, 300));
+    // The second monitor's taskbar is the shell's: no wipe moves it.
+    WipeEdge(wipe, secondLeft);
+    REQUIRE(windows.Settle());
+    CHECK(IsAt("tray2", 600, 0));
+    EndWipe(wipe);
+    CHECK(ArrivesAt("a", 10, 100));
+    CHECK(ArrivesAt("b", 900, 300));
+}
+
 TEST_CASE_FIXTURE(BarsOnEveryScreen, "a full-screen program on one monitor hides that monitor's bars alone")
 {
     REQUIRE(windows.Start("fs:512,0,512,768 other:100,600,100,100", "other"));
