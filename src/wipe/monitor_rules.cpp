@@ -66,9 +66,10 @@ bool OnSomeMonitor(const Rect& window, const Monitors& monitors)
     return false;
 }
 
-bool StaysWhereTheSystemPutIt(const Rect& home, const Rect& now, const Monitors& monitors)
+bool StaysWhereTheSystemPutIt(const Rect& home, const Rect& now, Point sent, const Monitors& monitors)
 {
-    return monitors.count > 0 && !OnSomeMonitor(home, monitors) && OnSomeMonitor(now, monitors);
+    return monitors.count > 0 && !(Point{now.left, now.top} == sent) && !OnSomeMonitor(home, monitors) &&
+           OnSomeMonitor(now, monitors);
 }
 
 int MonitorAt(const Monitors& monitors, int count, Point p)

@@ -29,11 +29,12 @@ bool LargerPartOn(const Rect& window, const Monitors& monitors, int which);
 // True when some part of the window lies on some monitor.
 bool OnSomeMonitor(const Rect& window, const Monitors& monitors);
 
-// A pushed window whose home lies on no monitor now, its monitor gone, while
-// the system has put the window itself on one, stays there: sent home it
-// would leave the screen. One that lies on no monitor either goes home, as
-// it may come back into view with the display that holds it.
-bool StaysWhereTheSystemPutIt(const Rect& home, const Rect& now, const Monitors& monitors);
+// A pushed window whose home lies on no monitor now, its monitor gone, and
+// which the system has moved from where the push sent it onto a monitor,
+// stays there: sent home it would leave the screen. One still where it was
+// sent goes home, as after a change of resolution that comes back: its
+// place shows again with the display that holds it.
+bool StaysWhereTheSystemPutIt(const Rect& home, const Rect& now, Point sent, const Monitors& monitors);
 
 // The first of the first `count` monitors holding the point; the primary when none does.
 int MonitorAt(const Monitors& monitors, int count, Point p);

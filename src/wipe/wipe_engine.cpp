@@ -154,7 +154,7 @@ static void MoveBack(const MovedWindowEntry& e, void* context)
     RECT rc;
     if (monitorsNow && GetWindowRect(e.window, &rc) &&
         StaysWhereTheSystemPutIt(Rect{e.home.x, e.home.y, e.home.x + rc.right - rc.left, e.home.y + rc.bottom - rc.top},
-                                 Rect{rc.left, rc.top, rc.right, rc.bottom}, *monitorsNow))
+                                 Rect{rc.left, rc.top, rc.right, rc.bottom}, e.sent, *monitorsNow))
         return;
     const ShowState now = ShowStateOf(GetWindowLongA(e.window, GWL_STYLE));
     if (now == e.state)
