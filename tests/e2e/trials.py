@@ -138,7 +138,11 @@ class Plan:
             rect = self.random_rect(rng, monitors=monitors)
             options = []
             kind = rng.random()
-            if kind < 0.08 and not used_max:
+            # Without a window manager (the two-monitor display has none),
+            # Wine gives a maximised window filling a monitor its normal size
+            # when it is moved, whichever program moves it; test_every_screen
+            # pushes one that keeps its size.
+            if kind < 0.08 and not used_max and monitors == 1:
                 options.append('maximized')
                 used_max = True
             elif kind < 0.14:
