@@ -16,6 +16,12 @@ void PostWindowMove(HWND window, Point to)
     SetWindowPos(window, nullptr, to.x, to.y, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
 }
 
+// The window's rectangle, of its size now, with its top-left corner at `corner`.
+static Rect PlacedAt(Point corner, const RECT& now)
+{
+    return Rect{corner.x, corner.y, corner.x + now.right - now.left, corner.y + now.bottom - now.top};
+}
+
 struct PlannedMove {
     HWND window;
     Point to;
@@ -33,6 +39,7 @@ struct PushRequest {
     ShellWindows shell;
     bool monitorsFound;
     Monitors monitors;
+    int wiped;  // the wiped monitor's index among them
     CloakQuery cloak;
     IgnoreQuery ignore;
     // Every window a push moves has an entry in the table, so no push plans more moves than it holds.
@@ -46,9 +53,9 @@ static bool OnWipedMonitor(PushRequest& request, const Rect& r)
     if (!request.monitorsFound) {
         FindMonitors(request.monitors);
         request.monitorsFound = true;
+        request.wiped = request.monitors.count ? IndexOfMonitor(request.monitors, request.monitor) : 0;
     }
-    const int which = request.monitors.count ? IndexOfMonitor(request.monitors, request.monitor) : 0;
-    return LargerPartOn(r, request.monitors, which);
+    return LargerPartOn(r, request.monitors, request.wiped);
 }
 
 // Every fact about another program's window costs a round trip to the
@@ -71,7 +78,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     // Judge the window where our moves will have put it, not where a program
     // slow to take them still shows it.
     const Point at = SettledCorner(moved, window, Point{rc.left, rc.top});
-    const Rect onScreen{at.x, at.y, at.x + rc.right - rc.left, at.y + rc.bottom - rc.top};
+    const Rect onScreen = PlacedAt(at, rc);
     const Rect r = IntoMonitor(onScreen, request.monitor);
     if (IsBeyondEdge(request.edge, r, request.screen) || r.top == r.bottom || r.left == r.right)
         return TRUE;
@@ -86,10 +93,7 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
     // ended yet keeps its windows.
     if (!entry && !MeetsScreenAlongEdge(request.edge, r, request.screen))
         return TRUE;
-    const Rect home = entry ? Rect{entry->home.x, entry->home.y, entry->home.x + rc.right - rc.left,
-                                   entry->home.y + rc.bottom - rc.top}
-                            : onScreen;
-    if (!OnWipedMonitor(request, home))
+    if (!OnWipedMonitor(request, entry ? PlacedAt(entry->home, rc) : onScreen))
         return TRUE;
     // A minimised window is the system's to place; one the user cannot see
     // (hidden, or cloaked on another virtual desktop) is no obstacle.
@@ -117,8 +121,8 @@ void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, cons
                          const Rect& monitor, Edge edge, int line,
                          void (*beforeMoves)(const MovedWindowTable& moved))
 {
-    PushRequest request{moved,     bars, barCount, monitor, SizeOf(monitor), edge, LineIntoMonitor(edge, line, monitor),
-                        GetDesktopWindow(), {}, false, {}, {}, {}, 0, {}};
+    PushRequest request{moved, bars, barCount, monitor, SizeOf(monitor), edge, LineIntoMonitor(edge, line, monitor),
+                        GetDesktopWindow(), {}, false, {}, 0, {}, {}, 0, {}};
     FindShellWindows(request.shell);
     BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
@@ -153,8 +157,8 @@ static void MoveBack(const MovedWindowEntry& e, void* context)
     const Monitors* monitorsNow = static_cast<const Monitors*>(context);
     RECT rc;
     if (monitorsNow && GetWindowRect(e.window, &rc) &&
-        StaysWhereTheSystemPutIt(Rect{e.home.x, e.home.y, e.home.x + rc.right - rc.left, e.home.y + rc.bottom - rc.top},
-                                 Rect{rc.left, rc.top, rc.right, rc.bottom}, e.sent, *monitorsNow))
+        StaysWhereTheSystemPutIt(PlacedAt(e.home, rc), Rect{rc.left, rc.top, rc.right, rc.bottom}, e.sent,
+                                 *monitorsNow))
         return;
     const ShowState now = ShowStateOf(GetWindowLongA(e.window, GWL_STYLE));
     if (now == e.state)

@@ -138,6 +138,7 @@ static void StepBarsAside(WipeSession& wipe, unsigned aside)
 
 // A monitor's bars are made the first time it has bars, and are only
 // hidden when it has none: destroying a window of the class ends the program.
+// Bars that could not be made leave their monitor's places out of use.
 static void MakeMissingBars(WipeSession& wipe)
 {
     char className[64];
@@ -154,8 +155,6 @@ static void MakeMissingBars(WipeSession& wipe)
         wipe.bars[place] = bar;
         ++wipe.barCount;
     }
-    if (wipe.barsInUse > wipe.barCount)
-        wipe.barsInUse = wipe.barCount;
 }
 
 void ApplySettingsToBars(WipeSession& wipe, BarActivation activation)
