@@ -36,10 +36,12 @@ add_library(sashlet_win32 STATIC
     src/options/keys_page.cpp
     src/options/options_page.cpp
     src/options/options_sheet.cpp
+    src/options/sheet_libraries.cpp
     src/options/ui_texts.cpp
 )
 target_compile_options(sashlet_win32 PRIVATE ${win_flags})
-target_link_libraries(sashlet_win32 PUBLIC sashlet_core user32 gdi32 comctl32 comdlg32 shlwapi)
+# The common controls and dialogs are loaded when the options sheet first opens.
+target_link_libraries(sashlet_win32 PUBLIC sashlet_core user32 gdi32 shlwapi)
 
 # Cursors and the icon are drawn by a script at build time.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)

@@ -49,7 +49,7 @@ target_include_directories(sashlet_win32_tests PRIVATE ${DOCTEST_INCLUDE_DIR} re
 target_compile_options(sashlet_win32_tests PRIVATE -finput-charset=UTF-8 -fexec-charset=CP932)
 # The MinGW threads model here has no std::mutex; the tests run on one thread.
 target_compile_definitions(sashlet_win32_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING)
-target_link_libraries(sashlet_win32_tests PRIVATE sashlet_win32)
+target_link_libraries(sashlet_win32_tests PRIVATE sashlet_win32 comctl32)
 add_dependencies(sashlet_win32_tests sashlet_images planted)
 target_link_options(sashlet_win32_tests PRIVATE ${test_link_options})
 add_test(NAME win32 COMMAND sashlet_win32_tests)

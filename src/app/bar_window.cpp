@@ -1,6 +1,5 @@
 #include "bar_window.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include "../../res/resource.h"
@@ -31,7 +30,7 @@ static void AskForLeaveNotice(HWND window)
     tme.dwFlags = TME_LEAVE;
     tme.hwndTrack = window;
     tme.dwHoverTime = 0;
-    _TrackMouseEvent(&tme);
+    TrackMouseEvent(&tme);
 }
 
 // Any window of the class receiving WM_DESTROY ends the program: the Close

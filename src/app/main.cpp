@@ -2,7 +2,6 @@
 // pushed, the window class, the hidden main window and the bars, the
 // message loop, and every window home before the end.
 #include <windows.h>
-#include <commctrl.h>
 #include <cstring>
 
 #include "../config/ignore_list_store.h"
@@ -130,7 +129,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     wipe.ignore = &g_app.ignore;
     wipe.timers = WipeTimerProcs{DragHoverTimer, DragConfirmTimer, RestoreWatchTimer};
     wipe.keepsMovedFile = true;
-    InitCommonControls();
     ClearMovedWindowTable(wipe.moved);
     LoadIgnoreList(g_app.ignore);
     g_app.language = UserLanguage();

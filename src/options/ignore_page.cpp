@@ -10,6 +10,7 @@
 #include "../../res/resource.h"
 #include "../config/ignore_list_store.h"
 #include "options_sheet.h"
+#include "sheet_libraries.h"
 #include "ui_texts.h"
 
 // Wide enough for a typical program path in the page's list.
@@ -60,7 +61,7 @@ static void OnAdd(HWND page)
     ofn.lpstrTitle = texts.openTitle;
     ofn.Flags = OFN_FILEMUSTEXIST;
     ofn.lpstrDefExt = "exe";
-    if (GetOpenFileNameA(&ofn) != 1)
+    if (SheetOpenFileName(&ofn) != 1)
         return;
     // Ignoring itself would be meaningless; the check is exact, so another
     // spelling of the same file gets through.

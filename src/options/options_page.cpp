@@ -11,6 +11,7 @@
 #include "../config/edges.h"
 #include "../config/settings_store.h"
 #include "options_sheet.h"
+#include "sheet_libraries.h"
 #include "ui_texts.h"
 
 // What the page keeps while it is open: the colour chosen but not yet
@@ -98,7 +99,7 @@ static void ChooseSwatchColour(HWND page)
     cc.rgbResult = s_page.pendingColour;
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT;
-    if (!ChooseColorA(&cc))
+    if (!SheetChooseColour(&cc))
         return;
     s_page.pendingColour = cc.rgbResult;
     HWND swatch = GetDlgItem(page, IDC_COLOR_SWATCH);

@@ -12,6 +12,7 @@
 #include "../config/edges.h"
 #include "../config/hot_key.h"
 #include "options_page.h"
+#include "sheet_libraries.h"
 #include "ui_texts.h"
 
 // The open sheet, or none: the bars stay usable while the sheet runs, so the
@@ -78,7 +79,7 @@ static HPROPSHEETPAGE CreatePage(OptionsEdit& edit, WORD englishTemplate, WORD j
     page.pszTemplate = MAKEINTRESOURCEA(edit.language == LanguageJapanese ? japaneseTemplate : englishTemplate);
     page.pfnDlgProc = proc;
     page.lParam = reinterpret_cast<LPARAM>(&edit);
-    return CreatePropertySheetPageA(&page);
+    return SheetCreatePage(&page);
 }
 
 // The monitor the open sheet goes to the middle of; the sheet's callback is handed nothing of ours.
@@ -105,6 +106,10 @@ void ShowOptionsSheet(OptionsEdit& edit)
         SetForegroundWindow(s_openSheet);
         return;
     }
+    if (!LoadSheetLibraries()) {
+        MessageBoxA(edit.owner, UiTextsFor(edit.language).sheetCannotOpen, kMessageCaption, MB_ICONERROR);
+        return;
+    }
     HPROPSHEETPAGE pages[] = {
         CreatePage(edit, IDD_OPTIONS_ENGLISH, IDD_OPTIONS_JAPANESE, OptionsPageProc),
         CreatePage(edit, IDD_IGNORE_ENGLISH, IDD_IGNORE_JAPANESE, IgnorePageProc),
@@ -122,6 +127,6 @@ void ShowOptionsSheet(OptionsEdit& edit)
     header.phpage = pages;
     header.pfnCallback = CentreSheet;
     s_centreOn = edit.centreOn;
-    PropertySheetA(&header);
+    SheetRun(&header);
     s_openSheet = nullptr;
 }

@@ -16,7 +16,9 @@ static const UiTexts kTexts[] = {
      "Another program already uses this key, so it does not wipe its edge:",
      "The other settings have been applied. Choose another key on the Keys page, or close the program that "
      "holds it and press OK again.",
-     {"Left", "Right", "Top", "Bottom"}},
+     {"Left", "Right", "Top", "Bottom"},
+     "The options cannot open: Windows could not load its common controls (comctl32.dll) or common dialogs "
+     "(comdlg32.dll). The bars work as before."},
     {"場所は上下左右のどれかにチェックを入れてください", "除外アプリのパス", "除外ファイル選択", kJapaneseFilter,
      "Sashlet自身は除外できません。", "設定を次のファイルに保存できませんでした：",
      "除外リストを次のファイルに保存できませんでした：",
@@ -28,7 +30,9 @@ static const UiTexts kTexts[] = {
      "次のキーはほかのプログラムが使っているため、ワイプに使えません：",
      "ほかの設定は反映されました。「キー」ページで別のキーを選ぶか、そのキーを使っているプログラムを終了してから"
      "もう一度「OK」を押してください。",
-     {"左", "右", "上", "下"}},
+     {"左", "右", "上", "下"},
+     "設定を開けません：Windows のコモン コントロール（comctl32.dll）またはコモン ダイアログ（comdlg32.dll）を"
+     "読み込めませんでした。バーはこれまでどおり使えます。"},
 };
 
 static_assert(sizeof kTexts / sizeof kTexts[0] == LanguageCount, "one set of texts per language");

@@ -20,6 +20,7 @@ struct UiTexts {
     const char* keysTaken;
     const char* keysTakenAdvice;
     const char* edgeNames[EdgeCount];
+    const char* sheetCannotOpen;  // the system's common controls or dialogs could not be loaded
 };
 
 const UiTexts& UiTextsFor(UiLanguage language);

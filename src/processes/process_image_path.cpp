@@ -11,13 +11,6 @@ typedef BOOL(WINAPI* Process32Fn)(HANDLE, LPPROCESSENTRY32);
 
 static unsigned long s_lookupCount;
 
-// The name GetProcAddress hands back has to pass through FARPROC first.
-template <typename Fn>
-static Fn Lookup(HMODULE module, const char* name)
-{
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 void BeginImageLookups(ImageLookups& lookups) { lookups = ImageLookups{0, false, nullptr, nullptr, nullptr}; }
 
 void EndImageLookups(ImageLookups& lookups)
@@ -33,8 +26,8 @@ static bool HavePsapi(ImageLookups& lookups)
         lookups.psapiTried = true;
         lookups.psapi = LoadSystemLibrary("PSAPI.DLL");
         if (lookups.psapi) {
-            lookups.enumModules = Lookup<EnumProcessModulesFn>(lookups.psapi, "EnumProcessModules");
-            lookups.moduleFileName = Lookup<GetModuleFileNameExAFn>(lookups.psapi, "GetModuleFileNameExA");
+            lookups.enumModules = LibraryFunction<EnumProcessModulesFn>(lookups.psapi, "EnumProcessModules");
+            lookups.moduleFileName = LibraryFunction<GetModuleFileNameExAFn>(lookups.psapi, "GetModuleFileNameExA");
         }
     }
     return lookups.enumModules && lookups.moduleFileName;
@@ -72,7 +65,7 @@ bool ImagePathFromModuleList(DWORD processId, char* path)
 bool ImagePathFromImageQuery(DWORD processId, char* path)
 {
     QueryFullProcessImageNameAFn query =
-        Lookup<QueryFullProcessImageNameAFn>(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA");
+        LibraryFunction<QueryFullProcessImageNameAFn>(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA");
     if (!query)
         return false;
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
@@ -87,9 +80,9 @@ bool ImagePathFromImageQuery(DWORD processId, char* path)
 bool ImagePathFromProcessSnapshot(DWORD processId, char* path)
 {
     CreateToolhelp32SnapshotFn createSnapshot =
-        Lookup<CreateToolhelp32SnapshotFn>(GetModuleHandleA("kernel32.dll"), "CreateToolhelp32Snapshot");
-    Process32Fn first = Lookup<Process32Fn>(GetModuleHandleA("kernel32.dll"), "Process32First");
-    Process32Fn next = Lookup<Process32Fn>(GetModuleHandleA("kernel32.dll"), "Process32Next");
+        LibraryFunction<CreateToolhelp32SnapshotFn>(GetModuleHandleA("kernel32.dll"), "CreateToolhelp32Snapshot");
+    Process32Fn first = LibraryFunction<Process32Fn>(GetModuleHandleA("kernel32.dll"), "Process32First");
+    Process32Fn next = LibraryFunction<Process32Fn>(GetModuleHandleA("kernel32.dll"), "Process32Next");
     if (!createSnapshot || !first || !next)
         return false;
     HANDLE snapshot = createSnapshot(TH32CS_SNAPPROCESS, 0);

@@ -18,12 +18,11 @@ const DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32, whic
 LibrarySearch NarrowLibrarySearch()
 {
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    const SetDefaultDllDirectoriesFn setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDefaultDllDirectories")));
+    const SetDefaultDllDirectoriesFn setDefault =
+        LibraryFunction<SetDefaultDllDirectoriesFn>(kernel, "SetDefaultDllDirectories");
     if (setDefault && setDefault(kSearchSystem32))
         return SearchSystemFolderOnly;
-    const SetDllDirectoryAFn setDirectory = reinterpret_cast<SetDllDirectoryAFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "SetDllDirectoryA")));
+    const SetDllDirectoryAFn setDirectory = LibraryFunction<SetDllDirectoryAFn>(kernel, "SetDllDirectoryA");
     if (setDirectory && setDirectory(""))
         return SearchWithoutWorkingFolder;
     return SearchUnchanged;

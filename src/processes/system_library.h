@@ -7,6 +7,14 @@
 // would run. None when it cannot be loaded.
 HMODULE LoadSystemLibrary(const char* fileName);
 
+// A function of a loaded library, as its own type: the address GetProcAddress
+// hands back has to pass through FARPROC first. None when either is missing.
+template <typename Fn>
+Fn LibraryFunction(HMODULE library, const char* name)
+{
+    return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+}
+
 // How the program's own library search was narrowed at start-up.
 enum LibrarySearch {
     SearchSystemFolderOnly,  // SetDefaultDllDirectories: libraries named bare come from the system folder

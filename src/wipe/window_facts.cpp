@@ -71,8 +71,7 @@ bool IsCloaked(CloakQuery& query, HWND window)
         query.tried = true;
         query.dwmapi = LoadSystemLibrary("dwmapi.dll");
         if (query.dwmapi)
-            query.getAttribute = reinterpret_cast<DwmGetWindowAttributeFn>(
-                reinterpret_cast<void*>(GetProcAddress(query.dwmapi, "DwmGetWindowAttribute")));
+            query.getAttribute = LibraryFunction<DwmGetWindowAttributeFn>(query.dwmapi, "DwmGetWindowAttribute");
     }
     DWORD cloaked = 0;
     return query.getAttribute && SUCCEEDED(query.getAttribute(window, kDwmCloaked, &cloaked, sizeof cloaked)) &&
@@ -151,8 +150,7 @@ int DpiOfMonitor(const Rect& monitor)
     if (!tried) {
         tried = true;
         if (HMODULE shcore = LoadSystemLibrary("shcore.dll"))
-            getDpiForMonitor = reinterpret_cast<GetDpiForMonitorFn>(
-                reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
+            getDpiForMonitor = LibraryFunction<GetDpiForMonitorFn>(shcore, "GetDpiForMonitor");
     }
     const POINT middle = {(monitor.left + monitor.right) / 2, (monitor.top + monitor.bottom) / 2};
     UINT x = 0, y = 0;
@@ -171,8 +169,8 @@ static bool WindowsSaysFullScreen(FrontWindowLook& look)
     if (!look.shellTried) {
         look.shellTried = true;
         if (HMODULE shell32 = LoadSystemLibrary("shell32.dll"))
-            look.queryNotificationState = reinterpret_cast<QueryNotificationStateFn>(
-                reinterpret_cast<void*>(GetProcAddress(shell32, "SHQueryUserNotificationState")));
+            look.queryNotificationState =
+                LibraryFunction<QueryNotificationStateFn>(shell32, "SHQueryUserNotificationState");
     }
     int state = 0;
     return look.queryNotificationState && SUCCEEDED(look.queryNotificationState(&state)) &&
