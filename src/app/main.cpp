@@ -141,7 +141,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     RegisterEdgeKeys(wipe.mainWindow, g_app.settings);
     StartDragHoverPoll(wipe);
     for (int i = 0; i < wipe.barCount; ++i)
-        UpdateWindow(wipe.bars[i]);
+        if (wipe.bars[i])
+            UpdateWindow(wipe.bars[i]);
     GiveUpStartUpTurn(turn);
 
     MSG msg;

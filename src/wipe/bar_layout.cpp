@@ -10,9 +10,10 @@ HWND CreateBarWindow(HINSTANCE instance, const char* className, HWND owner, int 
 {
     char title[kBarTitleSize];
     FormatBarTitle(place, title);
-    HWND bar = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, className, title, WS_POPUP | kBarClassStyleBit,
-                               at.left, at.top, at.right - at.left, at.bottom - at.top, owner, nullptr, instance,
-                               nullptr);
+    // Layered from the start: made layered once shown, a bar would be drawn again.
+    HWND bar = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_LAYERED, className, title,
+                               WS_POPUP | kBarClassStyleBit, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                               owner, nullptr, instance, nullptr);
     // Stored one higher, so that a window of the class that is no bar reads 0.
     if (bar)
         SetWindowLongPtrA(bar, GWLP_USERDATA, place + 1);
@@ -44,12 +45,11 @@ ScreenSize PrimaryScreenSize()
 
 static bool Shows(int place, int inUse, const Settings& s) { return place < inUse && EdgeEnabled(s, EdgeOfBar(place)); }
 
-void ShowEnabledBars(const HWND* bars, int count, int inUse, const Settings& settings)
+void HideBarsOff(const HWND* bars, int count, int inUse, const Settings& settings)
 {
-    for (int i = 0; i < count; ++i) {
-        ShowWindow(bars[i], Shows(i, inUse, settings) ? SW_SHOW : SW_HIDE);
-        UpdateWindow(bars[i]);
-    }
+    for (int i = 0; i < count; ++i)
+        if (bars[i] && !Shows(i, inUse, settings))
+            ShowWindow(bars[i], SW_HIDE);
 }
 
 void ApplyBarLayout(const HWND* bars, int count, int inUse, const Monitors& monitors, const Settings& s,
@@ -59,29 +59,39 @@ void ApplyBarLayout(const HWND* bars, int count, int inUse, const Monitors& moni
         DeleteObject(*barBrush);
     *barBrush = CreateSolidBrush(BarColour(s));
 
-    for (int i = 0; i < inUse && i < count; ++i) {
-        if (!Shows(i, inUse, s))
-            continue;
-        HWND bar = bars[i];
-        // All windows of the class share one background brush.
-        SetClassLongPtrA(bar, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(*barBrush));
-        InvalidateRect(bar, nullptr, TRUE);
-        const Rect r = BarRestRectOn(i, monitors, s.width, s.offset);
-        SetWindowPos(bar, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_SHOWWINDOW | (activation == KeepForeground ? SWP_NOACTIVATE : 0));
-    }
-
+    // Colour and opacity come before a bar shows, so it never shows without them.
     const BYTE opacity = BarOpacity(s.transparency);
     for (int i = 0; i < count; ++i) {
         HWND bar = bars[i];
-        SetWindowLongA(bar, GWL_EXSTYLE, GetWindowLongA(bar, GWL_EXSTYLE) | WS_EX_LAYERED);
+        if (!bar)
+            continue;
         SetLayeredWindowAttributes(bar, 0, opacity, LWA_ALPHA);
+        // All windows of the class share one background brush.
+        SetClassLongPtrA(bar, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(*barBrush));
     }
+
+    // Activated one by one, the bars would hand the foreground on from bar to
+    // bar, each hand-over delaying the next bar's showing: every bar shows
+    // first, then each takes the foreground in turn.
+    for (int i = 0; i < inUse && i < count; ++i) {
+        HWND bar = bars[i];
+        if (!bar || !Shows(i, inUse, s))
+            continue;
+        InvalidateRect(bar, nullptr, TRUE);
+        const Rect r = BarRestRectOn(i, monitors, s.width, s.offset);
+        SetWindowPos(bar, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    }
+    for (int i = 0; i < inUse && i < count && activation == ActivateBars; ++i)
+        if (bars[i] && Shows(i, inUse, s))
+            SetWindowPos(bars[i], HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void MoveBarsHome(const HWND* bars, int inUse, const Monitors& monitors, const Settings& s)
 {
     for (int i = 0; i < inUse; ++i) {
+        if (!bars[i])
+            continue;
         const Rect r = BarRestRectOn(i, monitors, s.width, s.offset);
         SetWindowPos(bars[i], HWND_TOP, r.left, r.top, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE);
     }

@@ -1,6 +1,7 @@
 // The bar windows on the screen: shown or hidden, sized at rest, coloured and
 // made partly transparent. `bars` holds each monitor's bars in their places
-// (monitor_rules' BarPlace), `count` of them, the primary's four first.
+// (monitor_rules' BarPlace), `count` of them, the primary's four first; a
+// place whose bar has not been made holds none, and is passed over.
 #pragma once
 #include <windows.h>
 
@@ -8,17 +9,16 @@
 #include "edge_geometry.h"
 #include "monitor_rules.h"
 
-// The bars the monitors put in use: every bar in `inUse` places of an
-// enabled edge is shown, every other one of the `count` is hidden.
-void ShowEnabledBars(const HWND* bars, int count, int inUse, const Settings& settings);
+// Hides every one of the `count` bars but those in `inUse` places of an enabled edge.
+void HideBarsOff(const HWND* bars, int count, int inUse, const Settings& settings);
 
 // Whether laying the bars out also activates each enabled bar in turn, as it
 // does at start-up and after the options sheet, or leaves the foreground alone.
 enum BarActivation { ActivateBars, KeepForeground };
 
 // Replaces `*barBrush` with a brush in the bar colour that paints every
-// window of the class, sizes the enabled bars among the first `inUse` at
-// rest along their monitors' edges and sets every bar's opacity.
+// window of the class, sets every bar's opacity, and shows the enabled bars
+// among the first `inUse` at rest along their monitors' edges.
 void ApplyBarLayout(const HWND* bars, int count, int inUse, const Monitors& monitors, const Settings& settings,
                     HBRUSH* barBrush, BarActivation activation);
 

@@ -48,7 +48,8 @@ static void StartRestoreWatch(WipeSession& wipe, int place, HWND allowedInFront)
 static void StopRestoreWatches(WipeSession& wipe)
 {
     for (int i = 0; i < wipe.barCount; ++i) {
-        KillTimer(wipe.bars[i], WatchTimer(i));
+        if (wipe.wiped[i])
+            KillTimer(wipe.bars[i], WatchTimer(i));
         wipe.wiped[i] = false;
     }
 }
@@ -56,7 +57,7 @@ static void StopRestoreWatches(WipeSession& wipe)
 // `askForFront` false leaves the window in front there, and lets it keep the wipe.
 static void WipeEdgeAsking(WipeSession& wipe, int place, bool askForFront)
 {
-    if (place < 0 || place >= wipe.barCount)
+    if (place < 0 || place >= wipe.barCount || !wipe.bars[place])
         return;
     HWND bar = wipe.bars[place];
     const int distance = WipeDistance(*wipe.settings, MonitorOfPlace(place, wipe.monitors));
@@ -126,7 +127,7 @@ static void StepBarsAside(WipeSession& wipe, unsigned aside)
     wipe.barsAside = aside;
     for (int i = 0; i < wipe.barsInUse; ++i) {
         const unsigned bit = 1u << MonitorOfBar(i);
-        if (!(changed & bit) || !EdgeEnabled(*wipe.settings, EdgeOfBar(i)))
+        if (!(changed & bit) || !wipe.bars[i] || !EdgeEnabled(*wipe.settings, EdgeOfBar(i)))
             continue;
         if (aside & bit)
             ShowWindow(wipe.bars[i], SW_HIDE);
@@ -136,24 +137,25 @@ static void StepBarsAside(WipeSession& wipe, unsigned aside)
     }
 }
 
-// A monitor's bars are made the first time it has bars, and are only
-// hidden when it has none: destroying a window of the class ends the program.
-// Bars that could not be made leave their monitor's places out of use.
-static void MakeMissingBars(WipeSession& wipe)
+// A bar is made the first time its edge shows on its monitor, and is only
+// hidden after that: destroying a window of the class ends the program.
+// Under Wine each window costs a start about as much as loading a system
+// library, so a start makes only the bars it shows. A bar that could not be
+// made leaves its place empty: that edge of that monitor has no bar.
+static void MakeShownBars(WipeSession& wipe)
 {
     char className[64];
-    if (!wipe.mainWindow || wipe.barCount >= wipe.barsInUse ||
-        !GetClassNameA(wipe.mainWindow, className, sizeof className))
+    if (!wipe.mainWindow || !GetClassNameA(wipe.mainWindow, className, sizeof className))
         return;
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(wipe.mainWindow, GWLP_HINSTANCE));
-    while (wipe.barCount < wipe.barsInUse) {
-        const int place = wipe.barCount;
-        HWND bar = CreateBarWindow(instance, className, wipe.mainWindow, place,
-                                   BarRestRectOn(place, wipe.monitors, wipe.settings->width, wipe.settings->offset));
-        if (!bar)
-            break;
-        wipe.bars[place] = bar;
-        ++wipe.barCount;
+    for (int place = 0; place < wipe.barsInUse; ++place) {
+        if (wipe.bars[place] || !EdgeEnabled(*wipe.settings, EdgeOfBar(place)))
+            continue;
+        wipe.bars[place] =
+            CreateBarWindow(instance, className, wipe.mainWindow, place,
+                            BarRestRectOn(place, wipe.monitors, wipe.settings->width, wipe.settings->offset));
+        if (wipe.bars[place] && place >= wipe.barCount)
+            wipe.barCount = place + 1;
     }
 }
 
@@ -162,10 +164,8 @@ void ApplySettingsToBars(WipeSession& wipe, BarActivation activation)
     if (wipe.monitors.count == 0)
         FindMonitors(wipe.monitors);
     wipe.barsInUse = MonitorsWithBars(wipe.monitors, wipe.settings->everyScreen != 0) * EdgeCount;
-    MakeMissingBars(wipe);
-    if (wipe.barsInUse > wipe.barCount)
-        wipe.barsInUse = wipe.barCount;
-    ShowEnabledBars(wipe.bars, wipe.barCount, wipe.barsInUse, *wipe.settings);
+    MakeShownBars(wipe);
+    HideBarsOff(wipe.bars, wipe.barCount, wipe.barsInUse, *wipe.settings);
     ApplyBarLayout(wipe.bars, wipe.barCount, wipe.barsInUse, wipe.monitors, *wipe.settings, &wipe.barBrush,
                    activation);
     const unsigned aside = wipe.barsAside;
@@ -229,7 +229,8 @@ void EdgeKeyPressed(WipeSession& wipe, Edge edge)
 {
     const int monitor = MonitorUnderPointer(wipe);
     const int place = BarPlace(monitor, edge);
-    if (!EdgeEnabled(*wipe.settings, edge) || (wipe.barsAside & (1u << monitor)) || place >= wipe.barsInUse)
+    if (!EdgeEnabled(*wipe.settings, edge) || (wipe.barsAside & (1u << monitor)) || place >= wipe.barsInUse ||
+        !wipe.bars[place])
         return;
     const bool wasWiped = wipe.wiped[place];
     if (AnyEdgeWiped(wipe))

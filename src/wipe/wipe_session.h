@@ -22,8 +22,8 @@ struct WipeTimerProcs {
 // primary's four are places 0 to 3, in Edge order, as they always were.
 struct WipeSession {
     HWND mainWindow;          // carries the drag-hover timers, and owns the bars
-    HWND bars[kMaxBars];      // each monitor's in its places; a monitor's are made when it first has bars
-    int barCount;             // places made
+    HWND bars[kMaxBars];      // each monitor's in its places; none until its edge first shows there
+    int barCount;             // one past the last place with a bar made; places below it may have none
     int barsInUse;            // places of the monitors that have bars now
     Monitors monitors;        // as found at start-up and at each change of the displays
     HBRUSH barBrush;          // paints every window of the bars' class
@@ -78,9 +78,9 @@ void EscapeOnBar(WipeSession& wipe, int place);
 // that moment.
 void EndWipeBeforeLeaving(WipeSession& wipe);
 
-// Makes the bars of every monitor that is to have bars and has none yet,
-// shows the bars of the enabled edges, hides the others, and lays them out
-// in the colour, thickness and opacity of the settings in use.
+// Makes the bars of the enabled edges that have none yet on every monitor
+// that is to have bars, shows them, hides the others, and lays them out in
+// the colour, thickness and opacity of the settings in use.
 void ApplySettingsToBars(WipeSession& wipe, BarActivation activation);
 
 // The displays changed (monitors added, removed, rearranged, or a new

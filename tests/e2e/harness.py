@@ -259,6 +259,11 @@ class Session(Gestures):
         code, out = self.probe('find', title)
         return Window(out.strip()) if code == 0 and out.strip() else None
 
+    def shows(self, title):
+        """Whether a window of that title is there and shown: a bar is made only once its edge shows."""
+        window = self.find(title)
+        return window is not None and window.visible
+
     def settled(self, read, quiet=0.5, timeout=10):
         """Reads `read()` until it has stayed the same for `quiet` seconds; returns it."""
         deadline = time.monotonic() + timeout

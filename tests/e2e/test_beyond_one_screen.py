@@ -110,7 +110,7 @@ class QuickStartsTest(SessionTest):
                 time.sleep(1)
                 running = [p for p in copies + [first] if p.poll() is None]
                 self.assertEqual(len(running), 1)
-                self.assertEqual(len(self.s.windows('CSashlet')), 5, 'one main window and four bars')
+                self.assertEqual(len(self.s.windows('CSashlet')), 2, 'one main window and the one bar shown')
                 first = running[0]
 
 

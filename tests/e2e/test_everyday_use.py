@@ -24,7 +24,7 @@ class SwitchedOffEdgeTest(OptionsSession):
         self.click(RIGHT_CHECK)
         self.click(OK)
         wait_until(self.sheet_closed, 10, message='the sheet to close')
-        wait_until(lambda: not self.s.find('SashletRight').visible, SETTLE, message='the Right bar hidden')
+        wait_until(lambda: not self.s.shows('SashletRight'), SETTLE, message='the Right bar hidden')
         # A press held at the very edge, as on a maximised window's scroll bar.
         with self.s.holding(W - 1, 350):
             self.s.assert_unchanged(lambda: (self.s.find('src').left, self.s.find('a').left), 1.5, (700, 900))

@@ -36,7 +36,7 @@ class KeysTest(SessionTest):
         self.assertWindowAt('a', 10, 300)
         # The Right edge has a key but no bar.
         self.s.keys('ctrl+alt+r')
-        self.s.assert_unchanged(lambda: (self.s.find('c').left, self.s.find('SashletRight').visible), 1.0,
+        self.s.assert_unchanged(lambda: (self.s.find('c').left, self.s.shows('SashletRight')), 1.0,
                                 (700, False))
 
     def test_a_key_pressed_while_a_file_is_held_opens_the_strip_for_the_drop(self):

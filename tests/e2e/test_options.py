@@ -154,7 +154,7 @@ class OptionsPageTest(OptionsSession):
         wait_until(self.sheet_closed, 10, message='the sheet to close')
         self.assertEqual(self.s.read('Sashlet.ini'), b'[Sashlet]\r\nWidth=4\r\n')
         self.assertWindowAt('SashletLeft', 0, 0, size=(4, 768))
-        self.assertFalse(self.s.find('SashletRight').visible)
+        self.assertFalse(self.s.shows('SashletRight'))
 
     def choose_colour(self, column, row):
         """Picks a basic colour in the colour chooser and returns what the swatch

@@ -185,7 +185,8 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe mov
     CHECK(bar.left == 512);
     CHECK(bar.bottom - bar.top == 768);
     CHECK(Shown(secondLeft));
-    CHECK_FALSE(Shown(BarPlace(1, EdgeRight)));
+    // A bar is made only once its edge shows.
+    CHECK(wipe.bars[BarPlace(1, EdgeRight)] == nullptr);
 
     WipeEdge(wipe, secondLeft);
     REQUIRE(windows.Settle());
@@ -211,6 +212,16 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe mov
     CHECK(wipe.wiped[secondLeft]);
     EndWipe(wipe);
     CHECK(ArrivesAt("b", 520, 100));
+
+    // Switched on, the edge gets its bars, and the last one shown is in front.
+    settings.right = 1;
+    ApplySettingsToBars(wipe, ActivateBars);
+    const int secondRight = BarPlace(1, EdgeRight);
+    REQUIRE(wipe.bars[secondRight] != nullptr);
+    GetWindowTextA(wipe.bars[secondRight], title, sizeof title);
+    CHECK(std::string(title) == "SashletRight 2");
+    CHECK(Shown(secondRight));
+    CHECK(GetActiveWindow() == wipe.bars[secondRight]);
 }
 
 TEST_CASE_FIXTURE(BarsOnEveryScreen, "a push on one monitor leaves the windows another monitor's wipe moved")
