@@ -41,7 +41,7 @@ add_library(sashlet_win32 STATIC
 )
 target_compile_options(sashlet_win32 PRIVATE ${win_flags})
 # The common controls and dialogs are loaded when the options sheet first opens.
-target_link_libraries(sashlet_win32 PUBLIC sashlet_core user32 gdi32 shlwapi)
+target_link_libraries(sashlet_win32 PUBLIC sashlet_core user32 gdi32)
 
 # Cursors and the icon are drawn by a script at build time.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)

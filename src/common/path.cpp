@@ -15,3 +15,20 @@ bool JoinPath(const char* directory, const char* fileName, char* out, size_t out
     memcpy(out + dirLen + 1, fileName, nameLen + 1);
     return true;
 }
+
+bool CutToFolder(char* path, bool (*isLeadByte)(unsigned char byte))
+{
+    char* cut = nullptr;
+    for (char* p = path; *p; ++p) {
+        if (*p == '\\')
+            cut = p;
+        else if (isLeadByte(static_cast<unsigned char>(*p)) && p[1])
+            ++p;
+    }
+    if (!cut)
+        return false;
+    if (cut == path + 2 && path[1] == ':')
+        ++cut;
+    *cut = '\0';
+    return true;
+}

@@ -1,11 +1,12 @@
 #include "config_files.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <cstring>
 
 #include "../common/path.h"
+
+static bool IsLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
 
 bool ExeDirectory(char* out)
 {
@@ -14,9 +15,10 @@ bool ExeDirectory(char* out)
     const DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
     // A full buffer means the name was cut short (and, on older systems, left
     // unterminated): its folder would be some other folder.
-    if (n == 0 || n >= sizeof path)
+    // The folder is cut off here rather than by shlwapi.dll, which would cost
+    // every start the loading of a library for this one call.
+    if (n == 0 || n >= sizeof path || !CutToFolder(path, IsLeadByte))
         return false;
-    PathRemoveFileSpecA(path);
     memcpy(out, path, strlen(path) + 1);
     return true;
 }

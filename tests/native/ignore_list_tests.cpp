@@ -1,6 +1,7 @@
 #include <doctest/doctest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -170,4 +171,31 @@ TEST_CASE("file names that do not fit are refused, never cut")
     // A root folder keeps its backslash, giving two in a row, which the platform accepts.
     CHECK(JoinPath("C:\\", "ignore.lst", out, sizeof out));
     CHECK(std::string(out) == "C:\\\\ignore.lst");
+}
+
+// Code page 932: the first byte of a double-byte character.
+static bool Cp932Lead(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+TEST_CASE("the program's folder is its file name cut as the shell cuts it")
+{
+    const struct {
+        const char* file;
+        const char* folder;
+    } rows[] = {
+        {"C:\\Users\\kim\\Tools\\Sashlet.exe", "C:\\Users\\kim\\Tools"},
+        {"C:\\Sashlet.exe", "C:\\"},  // the root keeps its backslash
+        {"\\\\server\\share\\Sashlet.exe", "\\\\server\\share"},
+        // "ソフト" and "表" end in the byte of a backslash (0x83 0x5C, 0x95 0x5C).
+        {"C:\\\x83\x5C\x83\x74\x83\x67\\Sashlet.exe", "C:\\\x83\x5C\x83\x74\x83\x67"},
+        {"D:\\tools\\\x95\x5C.exe", "D:\\tools"},
+    };
+    for (const auto& row : rows) {
+        char path[kPathBufferSize];
+        strcpy(path, row.file);
+        CHECK(CutToFolder(path, Cp932Lead));
+        CHECK(std::string(path) == row.folder);
+    }
+    char bare[] = "Sashlet.exe";
+    CHECK_FALSE(CutToFolder(bare, Cp932Lead));
+    CHECK(std::string(bare) == "Sashlet.exe");
 }
