@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 
@@ -209,4 +210,49 @@ static bool AbsentWriteString(void*, const char*, const char*) { return false; }
 ProfileStore AbsentProfileStore()
 {
     return ProfileStore{nullptr, AbsentReadInt, AbsentReadString, AbsentWriteString};
+}
+
+// The profile reader finds keys whatever their case.
+static bool SameKey(const char* a, const char* b)
+{
+    for (; *a && *b; ++a, ++b)
+        if (tolower(static_cast<unsigned char>(*a)) != tolower(static_cast<unsigned char>(*b)))
+            return false;
+    return *a == *b;
+}
+
+static bool MayHold(const ListedKeys& listed, const char* key)
+{
+    if (!listed.keys)
+        return true;
+    for (size_t at = 0; at < listed.length; at += strnlen(listed.keys + at, listed.length - at) + 1)
+        if (SameKey(listed.keys + at, key))
+            return true;
+    return false;
+}
+
+static int ListedReadInt(void* context, const char* key, int def)
+{
+    const ListedKeys& listed = *static_cast<const ListedKeys*>(context);
+    return MayHold(listed, key) ? listed.file.readInt(listed.file.context, key, def) : def;
+}
+
+static void ListedReadString(void* context, const char* key, const char* def, char* out, int size)
+{
+    const ListedKeys& listed = *static_cast<const ListedKeys*>(context);
+    if (MayHold(listed, key))
+        listed.file.readString(listed.file.context, key, def, out, size);
+    else
+        AbsentReadString(nullptr, key, def, out, size);
+}
+
+static bool ListedWriteString(void* context, const char* key, const char* value)
+{
+    const ListedKeys& listed = *static_cast<const ListedKeys*>(context);
+    return listed.file.writeString(listed.file.context, key, value);
+}
+
+ProfileStore ListedKeysStore(ListedKeys& listed)
+{
+    return ProfileStore{&listed, ListedReadInt, ListedReadString, ListedWriteString};
 }

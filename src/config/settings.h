@@ -2,6 +2,8 @@
 // load rule, and the load/save walk over an abstract profile store so the same
 // code runs against the real INI file and against tests.
 #pragma once
+#include <cstddef>
+
 #include "../common/geometry.h"
 
 struct Settings {
@@ -96,3 +98,15 @@ int FormatColor(const Settings& s, char* out);
 
 // A profile store that holds no file: every read yields its default, and no write lands.
 ProfileStore AbsentProfileStore();
+
+// In front of `file`: a key the file does not hold reads as its default, as
+// the file would give it, without asking the file, which under Wine opens
+// the file again for every key. `keys` is the profile reader's list of the
+// section's keys (each ended by a zero), `length` bytes long; with no list,
+// every read goes to the file. Writes always do.
+struct ListedKeys {
+    ProfileStore file;
+    const char* keys;
+    size_t length;
+};
+ProfileStore ListedKeysStore(ListedKeys& listed);

@@ -30,10 +30,22 @@ static ProfileStore SettingsStore(char* path)
     return ProfileStore{path, IniReadInt, IniReadString, IniWriteString};
 }
 
+// Room for every key the file is written with, and many more a person might add.
+const DWORD kKeyListSize = 1024;
+
 void LoadSettings(ScreenSize screen, Settings& settings)
 {
     char path[kPathBufferSize];
-    ReadSettings(SettingsStore(path), screen, settings);
+    ListedKeys listed = {SettingsStore(path), nullptr, 0};
+    // The section's keys, asked for once: a key missing from the file then
+    // costs no opening of the file. A list cut short lists nothing.
+    char keys[kKeyListSize];
+    const DWORD length = path[0] ? GetPrivateProfileStringA(kSettingsSection, nullptr, "", keys, kKeyListSize, path) : 0;
+    if (length < kKeyListSize - 2) {
+        listed.keys = keys;
+        listed.length = length;
+    }
+    ReadSettings(ListedKeysStore(listed), screen, settings);
 }
 
 bool SaveSettings(const Settings& settings)

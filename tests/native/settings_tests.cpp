@@ -4,6 +4,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,11 +18,13 @@ namespace {
 struct FakeIni {
     std::map<std::string, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes;
+    std::set<std::string> asked;
 };
 
 int FakeReadInt(void* c, const char* key, int def)
 {
     auto& ini = *static_cast<FakeIni*>(c);
+    ini.asked.insert(key);
     auto it = ini.values.find(key);
     return it == ini.values.end() ? def : ProfileTextToInt(it->second.c_str());
 }
@@ -29,6 +32,7 @@ int FakeReadInt(void* c, const char* key, int def)
 void FakeReadString(void* c, const char* key, const char* def, char* out, int size)
 {
     auto& ini = *static_cast<FakeIni*>(c);
+    ini.asked.insert(key);
     auto it = ini.values.find(key);
     snprintf(out, static_cast<size_t>(size), "%s", it == ini.values.end() ? def : it->second.c_str());
 }
@@ -68,6 +72,28 @@ TEST_CASE("no file gives the defaults, with an opaque yellow left bar")
     CHECK(absent.width == 2);
     CHECK(absent.red == 255);
     CHECK(absent.everyScreen == 0);
+}
+
+TEST_CASE("a key the file does not list reads as its default without asking the file")
+{
+    FakeIni ini;
+    ini.values = {{"Width", "5"}, {"Color", "1,2,3"}, {"Right", "1"}, {"LeftKey", "Ctrl+Alt+L"}};
+    const Settings direct = Load(ini);
+    ini.asked.clear();
+    // The reader lists keys whatever their case; one listed may still hold nothing.
+    const char keys[] = "width\0COLOR\0Right\0Offset\0leftkey";
+    ListedKeys listed = {ProfileStore{&ini, FakeReadInt, FakeReadString, FakeWrite}, keys, sizeof keys};
+    Settings viaList{};
+    ReadSettings(ListedKeysStore(listed), ScreenSize{1024, 768}, viaList);
+    CHECK(memcmp(&viaList, &direct, sizeof direct) == 0);
+    CHECK(ini.asked == std::set<std::string>{"Width", "Color", "Right", "Offset", "LeftKey"});
+    // Without a list every key is asked, and writes reach the file either way.
+    listed.keys = nullptr;
+    ReadSettings(ListedKeysStore(listed), ScreenSize{1024, 768}, viaList);
+    CHECK(ini.asked.size() == static_cast<size_t>(kSettingsFieldCount) + 1);
+    CHECK(WriteSettings(ListedKeysStore(listed), viaList));
+    CHECK(ini.values["Width"] == "5");
+    CHECK(ini.writes.size() > 0);
 }
 
 TEST_CASE("width, transparency and offset follow their load rules")

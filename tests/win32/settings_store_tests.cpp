@@ -62,6 +62,29 @@ TEST_CASE("values out of range are brought back by the load rules")
     CHECK(LoadFrom("[Sashlet]\nWidth=0\nAlpha=-1\n").width == 1);
 }
 
+TEST_CASE("keys are found whatever their case and spacing, under a section that comes twice")
+{
+    // The section's keys are asked for once, and only those are read: what
+    // the system's reader gives for each key must come through unchanged.
+    WriteFileBytes(kIni, "; written by hand\r\n[sashlet]\r\n  WIDTH = 5 \r\n;Left=0\r\nright=1\r\n"
+                         "[Other]\r\nAlpha=40\r\n[Sashlet]\r\nOffset=7\r\ncolor=1,2,3\r\n");
+    const int offset = static_cast<int>(GetPrivateProfileIntA("Sashlet", "Offset", 0, kIni.c_str()));
+    char color[32];
+    GetPrivateProfileStringA("Sashlet", "Color", "255,255,0", color, sizeof color, kIni.c_str());
+    Settings s = {};
+    LoadSettings(ScreenSize{1024, 768}, s);
+    RemoveFile(kIni);
+    CHECK(s.width == 5);
+    CHECK(s.left == 1);
+    CHECK(s.right == 1);
+    CHECK(s.transparency == 0);
+    CHECK(s.offset == offset);
+    Settings fromText = s;
+    ParseColor(color, fromText);
+    CHECK(s.red == fromText.red);
+    CHECK(s.blue == fromText.blue);
+}
+
 TEST_CASE("the platform reads integers the way the rules expect")
 {
     struct Row { const char* text; int value; };
