@@ -4,10 +4,12 @@ minimal Win32 program with the same manifest, on one monitor and with bars
 on two, idle CPU, memory, wipes on a busy desktop, and the shipped
 executable's size and imports. Timings are medians over repeated runs.
 
-Usage: bench.py BUILD_DIR SHIPPED_EXE [--main-screen-only]
-(DISPLAY and the SASHLET_* variables as for the tests). --main-screen-only
-measures a program from before bars on every screen: on two monitors it
-waits for the main screen's bar.
+Usage: bench.py BUILD_DIR SHIPPED_EXE [--start-up-only] [--against-exe EXE [--against-main-screen-only]]
+(DISPLAY and the SASHLET_* variables as for the tests). --start-up-only
+stops after the start-up table. --against-exe times another build of
+Sashlet in turn with this one; --against-main-screen-only says it is from
+before bars on every screen, so that on two monitors it is timed to the
+main screen's bar.
 """
 import os
 import statistics
@@ -17,41 +19,91 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e'))
 import harness  # noqa: E402
+from window_shown import WindowShown  # noqa: E402
 
 BUILD, SHIPPED = sys.argv[1], sys.argv[2]
-MAIN_SCREEN_ONLY = '--main-screen-only' in sys.argv[3:]
+OPTIONS = sys.argv[3:]
+START_UP_ONLY = '--start-up-only' in OPTIONS
+AGAINST = OPTIONS[OPTIONS.index('--against-exe') + 1] if '--against-exe' in OPTIONS else None
+AGAINST_MAIN_SCREEN_ONLY = '--against-main-screen-only' in OPTIONS
 
 
-def start_up(session, exe, title, runs=7):
-    """Seconds from process start until its window is visible on X, median of runs."""
-    times = []
-    for _ in range(runs):
-        t0 = time.monotonic()
-        p = session.wine(exe)
-        harness.wait_until(lambda: session.x_windows(title, only_visible=True), 30, interval=0.005, message=title)
-        times.append(time.monotonic() - t0)
-        p.terminate()
-        p.wait()
-        harness.wait_until(lambda: not session.x_windows(title, only_visible=True), 30, message=title + ' gone')
-    return statistics.median(times)
+def start_up(session, programs, runs=21):
+    """Seconds from each program's start until its window named there is
+    mapped on X: (median, first quartile, third quartile) per program. The
+    programs take turns, so that whatever else the machine does falls on each
+    alike; a first round, while Wine's files are still being read, does not
+    count, and each start waits until the program before it has quite gone."""
+    times = [[] for _ in programs]
+    shown = WindowShown(session.env['DISPLAY'])
+    try:
+        for round in range(runs + 1):
+            for (exe, title), took in zip(programs, times):
+                shown.forget()
+                t0 = time.monotonic()
+                p = session.wine(exe)
+                t1 = shown.wait(title, 30)
+                if round:
+                    took.append(t1 - t0)
+                p.terminate()
+                p.wait()
+                harness.wait_until(lambda: not session.x_windows(title, only_visible=True), 30,
+                                   message=title + ' gone')
+                time.sleep(0.3)
+    finally:
+        shown.close()
+    return [(statistics.median(t),) + tuple(statistics.quantiles(t, n=4)[0::2]) for t in times]
 
 
-def two_monitor_start_up():
-    """Start-up with bars on both monitors of the two-monitor display, against
-    the minimal program there; none where the machine cannot show two monitors."""
+def start_ups(session, ini, every_screen):
+    """Start-up of Sashlet (and of the --against-exe build, in a folder of its
+    own with the same settings) until its bar shows, and of the minimal
+    program, in one session: one timing per program, the minimal one last."""
+    folder = session.path('against')
+    os.makedirs(folder, exist_ok=True)
+    programs = [(session.path('Sashlet.exe'), harness.EXE, 'SashletLeft 2' if every_screen else 'SashletLeft')]
+    if AGAINST:
+        title = 'SashletLeft 2' if every_screen and not AGAINST_MAIN_SCREEN_ONLY else 'SashletLeft'
+        programs.append((os.path.join(folder, 'Sashlet.exe'), AGAINST, title))
+    programs.append((session.path('minimal_window.exe'), os.path.join(BUILD, 'minimal_window.exe'), 'MinimalWindow'))
+    for path in (session.path('Sashlet.ini'), os.path.join(folder, 'Sashlet.ini')):
+        if ini:
+            with open(path, 'w', newline='') as f:
+                f.write(ini)
+    for copy, original, _ in programs:
+        subprocess.run(['cp', original, copy], check=True)
+    return start_up(session, [(copy, title) for copy, _, title in programs])
+
+
+def two_monitor_start_ups():
+    """Start-ups with bars on both monitors of the two-monitor display; none
+    where the machine cannot show two monitors."""
     if harness.why_two_monitors_cannot_run():
         return None
     s = harness.Session('bench-two', display_kind=harness.TWO_MONITORS)
     try:
-        s.write('Sashlet.ini', '[Sashlet]\r\nLeft=1\r\nEveryScreen=1\r\n')
-        exe, minimal = s.path('Sashlet.exe'), s.path('minimal_window.exe')
-        subprocess.run(['cp', harness.EXE, exe], check=True)
-        subprocess.run(['cp', os.path.join(BUILD, 'minimal_window.exe'), minimal], check=True)
-        # The second monitor's bars are made after the main screen's.
-        return start_up(s, exe, 'SashletLeft' if MAIN_SCREEN_ONLY else 'SashletLeft 2'), \
-            start_up(s, minimal, 'MinimalWindow')
+        return start_ups(s, '[Sashlet]\r\nLeft=1\r\nEveryScreen=1\r\n', True)
     finally:
         s.close()
+
+
+def timing(t):
+    return '%.3f (%.3f-%.3f)' % t
+
+
+def print_start_ups(one, two):
+    names = ['Sashlet, bars shown'] + (['`--against-exe` build, bars shown'] if AGAINST else []) + [
+        'minimal Win32 program, one window, same manifest']
+    print('| start-up until shown on X (median of 21, the middle half in brackets) | one monitor (s) '
+          '| two monitors, bars on both (s) |')
+    print('|---|---:|---:|')
+    for k, name in enumerate(names):
+        print('| %s | %s | %s |' % (name, timing(one[k]), timing(two[k]) if two else 'not run'))
+    for k, name in enumerate(names[:-1]):
+        print('| ratio of the medians, %s / minimal | %.2f | %s |' % (
+            name.split(',')[0], one[k][0] / one[-1][0],
+            '%.2f' % (two[k][0] / two[-1][0]) if two else harness.why_two_monitors_cannot_run()))
+    print()
 
 
 def cpu_ns(pid):
@@ -121,21 +173,9 @@ def memory_kib(pid):
 def main():
     s = harness.Session('bench')
     try:
-        exe = s.path('Sashlet.exe')
-        subprocess.run(['cp', harness.EXE, exe], check=True)
-        minimal = s.path('minimal_window.exe')
-        subprocess.run(['cp', os.path.join(BUILD, 'minimal_window.exe'), minimal], check=True)
-        sashlet_start = start_up(s, exe, 'SashletLeft')
-        minimal_start = start_up(s, minimal, 'MinimalWindow')
-        two = two_monitor_start_up()
-        print('| start-up until visible (median of 7) | one monitor (s) | two monitors, bars on both (s) |')
-        print('|---|---:|---:|')
-        print('| Sashlet, bars shown | %.3f | %s |' % (sashlet_start, '%.3f' % two[0] if two else 'not run'))
-        print('| minimal Win32 program, one window, same manifest | %.3f | %s |' % (
-            minimal_start, '%.3f' % two[1] if two else 'not run'))
-        print('| ratio | %.2f | %s |' % (sashlet_start / minimal_start, '%.2f' % (two[0] / two[1]) if two else
-                                        harness.why_two_monitors_cannot_run()))
-        print()
+        print_start_ups(start_ups(s, None, False), two_monitor_start_ups())
+        if START_UP_ONLY:
+            return
 
         p = s.start_sashlet()
         time.sleep(5)

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds Sashlet with its benchmarks and prints their tables (medians over repeated runs).
 # Usage: bench.sh [--against REF]
-#   --against REF  runs only the wipe engine's benchmark: this checkout's and the
-#                  commit REF's, built alike and run in turn, twice each, in one prefix;
-#                  this checkout's also as on two monitors, each window weighed against both
+#   --against REF  runs only the wipe engine's benchmark and the start-up: this
+#                  checkout's and the commit REF's, built alike and run in turn (the
+#                  wipe engine twice each, in one prefix; this checkout's also as on
+#                  two monitors, each window weighed against both), and the start-up
+#                  of both programs in turn with the minimal program, on one monitor and on two
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 against=
@@ -16,6 +18,11 @@ arch=win32
 case "$builddir" in *win64) arch=win64 ;; esac
 . "$root/scripts/virtual-display.sh"
 start_virtual_display bench "$builddir/wine/bench"
+run_bench_py() {
+  SASHLET_EXE=$builddir/Sashlet.exe SASHLET_PROBE=$builddir/probe.exe SASHLET_TESTWIN=$builddir/testwin.exe \
+  SASHLET_WINE_ARCH=$arch SASHLET_WINE_DIR=$builddir/wine SASHLET_ARTIFACTS=$builddir/artifacts \
+    python3 "$root/bench/bench.py" "$builddir" "$root/build/win32/Sashlet.exe" "$@"
+}
 echo "Machine: $(nproc) cores, $(uname -m) Linux $(uname -r), $(/usr/lib/wine/wine64 --version 2>/dev/null), $arch build"
 echo
 if [ -n "$against" ]; then
@@ -28,7 +35,7 @@ if [ -n "$against" ]; then
   [ "$arch" = win64 ] && toolchain=mingw-w64-x86_64
   cmake -S "$other/src" -B "$other/$arch" -DCMAKE_TOOLCHAIN_FILE="$other/src/cmake/$toolchain.cmake" \
     -DSASHLET_BUILD_TESTS=ON >"$other/build.log" 2>&1
-  cmake --build "$other/$arch" -j2 --target wipe_bench testwin >>"$other/build.log" 2>&1
+  cmake --build "$other/$arch" -j2 --target wipe_bench testwin Sashlet >>"$other/build.log" 2>&1
   here=$(git -C "$root" rev-parse --short HEAD)$(git -C "$root" diff --quiet HEAD || echo +changes)
   for round in 1 2; do
     for side in "$here $builddir" "$against $other/$arch"; do
@@ -43,6 +50,12 @@ if [ -n "$against" ]; then
     SASHLET_BENCH_TWO_MONITORS=1 "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$builddir/wipe_bench.exe"
     echo
   done
+  # A program from before bars on every screen has none on the second monitor.
+  older=
+  grep -q EveryScreen "$other/src/src/config/settings.cpp" 2>/dev/null || older=--against-main-screen-only
+  echo "Start-up of $here and of $against ($arch build):"
+  echo
+  run_bench_py --start-up-only --against-exe "$other/$arch/Sashlet.exe" $older
   exit 0
 fi
 echo "Wipe engine, one push and one restore ($arch build; medians of 15 runs, the middle half in brackets):"
@@ -53,6 +66,4 @@ echo "The same on two monitors, each window weighed against both:"
 echo
 SASHLET_BENCH_TWO_MONITORS=1 "$root/scripts/wine.sh" "$builddir/wine/bench" "$arch" "$builddir/wipe_bench.exe"
 echo
-SASHLET_EXE=$builddir/Sashlet.exe SASHLET_PROBE=$builddir/probe.exe SASHLET_TESTWIN=$builddir/testwin.exe \
-SASHLET_WINE_ARCH=$arch SASHLET_WINE_DIR=$builddir/wine SASHLET_ARTIFACTS=$builddir/artifacts \
-  python3 "$root/bench/bench.py" "$builddir" "$root/build/win32/Sashlet.exe"
+run_bench_py
