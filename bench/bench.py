@@ -29,7 +29,7 @@ AGAINST_MAIN_SCREEN_ONLY = '--against-main-screen-only' in OPTIONS
 
 
 def start_up(session, programs, runs=21):
-    """Seconds from each program's start until its window named there is
+    """Seconds from each program's start (its command, a list) until its window named there is
     mapped on X: (median, first quartile, third quartile) per program. The
     programs take turns, so that whatever else the machine does falls on each
     alike; a first round, while Wine's files are still being read, does not
@@ -38,10 +38,10 @@ def start_up(session, programs, runs=21):
     shown = WindowShown(session.env['DISPLAY'])
     try:
         for round in range(runs + 1):
-            for (exe, title), took in zip(programs, times):
+            for (command, title), took in zip(programs, times):
                 shown.forget()
                 t0 = time.monotonic()
-                p = session.wine(exe)
+                p = session.wine(*command)
                 t1 = shown.wait(title, 30)
                 if round:
                     took.append(t1 - t0)
@@ -57,7 +57,8 @@ def start_up(session, programs, runs=21):
 
 def start_ups(session, ini, every_screen):
     """Start-up of Sashlet (and of the --against-exe build, in a folder of its
-    own with the same settings) until its bar shows, and of the minimal
+    own with the same settings) until its bar shows, of the minimal program
+    making the same windows as Sashlet and nothing else, and of the minimal
     program, in one session: one timing per program, the minimal one last."""
     folder = session.path('against')
     os.makedirs(folder, exist_ok=True)
@@ -65,14 +66,18 @@ def start_ups(session, ini, every_screen):
     if AGAINST:
         title = 'SashletLeft 2' if every_screen and not AGAINST_MAIN_SCREEN_ONLY else 'SashletLeft'
         programs.append((os.path.join(folder, 'Sashlet.exe'), AGAINST, title))
-    programs.append((session.path('minimal_window.exe'), os.path.join(BUILD, 'minimal_window.exe'), 'MinimalWindow'))
+    minimal = session.path('minimal_window.exe')
+    subprocess.run(['cp', os.path.join(BUILD, 'minimal_window.exe'), minimal], check=True)
     for path in (session.path('Sashlet.ini'), os.path.join(folder, 'Sashlet.ini')):
         if ini:
             with open(path, 'w', newline='') as f:
                 f.write(ini)
     for copy, original, _ in programs:
         subprocess.run(['cp', original, copy], check=True)
-    return start_up(session, [(copy, title) for copy, _, title in programs])
+    commands = [([copy], title) for copy, _, title in programs]
+    commands.append(([minimal, 'bars'], 'MinimalBar 2' if every_screen else 'MinimalBar 1'))
+    commands.append(([minimal], 'MinimalWindow'))
+    return start_up(session, commands)
 
 
 def two_monitor_start_ups():
@@ -93,7 +98,7 @@ def timing(t):
 
 def print_start_ups(one, two):
     names = ['Sashlet, bars shown'] + (['`--against-exe` build, bars shown'] if AGAINST else []) + [
-        'minimal Win32 program, one window, same manifest']
+        'Sashlet\'s windows alone (`minimal_window.exe bars`), shown', 'minimal Win32 program, one window, same manifest']
     print('| start-up until shown on X (median of 21, the middle half in brackets) | one monitor (s) '
           '| two monitors, bars on both (s) |')
     print('|---|---:|---:|')
