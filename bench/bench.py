@@ -77,6 +77,11 @@ def start_ups(session, ini, every_screen):
     commands = [([copy], title) for copy, _, title in programs]
     commands.append(([minimal, 'bars'], 'MinimalBar 2' if every_screen else 'MinimalBar 1'))
     commands.append(([minimal], 'MinimalWindow'))
+    # The server starts with the pointer in the middle of its whole screen,
+    # which on two monitors side by side is the very line where the second
+    # one's Left bar shows; a bar that appears under the pointer sets its
+    # cursor at once, which a start with the pointer anywhere else does not.
+    session.xdotool('mousemove', harness.SCREEN[0] // 2, harness.SCREEN[1] // 2)
     return start_up(session, commands)
 
 
