@@ -429,6 +429,11 @@ class TrialRunner(OptionsSession):
         self.click(EDGE_CHECKS[edge])
         self.click(OK)
         wait_until(self.sheet_closed, 10, message='the sheet to close')
+        # With no window manager, Wine holds the thread that hides a captioned
+        # window up to 2 s, waiting for a manager to take it away: a held
+        # button meanwhile meets a Sashlet that is not listening.
+        wait_until(lambda: self.s.probe('answers', 'Sashlet' + menu_edge)[0] == 0, SETTLE,
+                   message='Sashlet to answer once the sheet has gone')
         wait_until(lambda: self.s.find('Sashlet' + edge).visible == on, SETTLE, message='the bar shown or hidden')
         if on:
             wait_until(lambda: self.bar_rects() == self.rest, SETTLE, message='the bars at rest')
