@@ -1,0 +1,110 @@
+"""The programs a session starts in its Wine prefix: Sashlet, and the test
+windows' process, with what Wine said when one did not show. A mixin of
+Session, which gives it `root`, `env`, `arch`, `app_dir`, `exe`, `testwin`,
+`procs`, `bars`, `find`, `front`, `settled` and `screenshot`."""
+import os
+import shutil
+import subprocess
+import sys
+
+from display import loader
+from waiting import SETTLE, wait_until
+
+
+class Programs:
+    def wine(self, *args):
+        """Starts a program; what Wine says about it goes to the session's log."""
+        with open(os.path.join(self.root, 'wine.log'), 'ab') as log:
+            start = log.tell()
+            p = subprocess.Popen([loader(self.arch, args[0])] + list(args), env=self.env, cwd=self.app_dir,
+                                 stdout=log, stderr=log)
+        p.log_start = start
+        self.procs.append(p)
+        return p
+
+    def wine_said(self, since=0):
+        try:
+            with open(os.path.join(self.root, 'wine.log'), 'rb') as log:
+                log.seek(since)
+                return log.read().decode('latin-1')
+        except OSError:
+            return ''
+
+    def never_ran(self, p):
+        """Whether a program ended in Wine's loader, before any of its own
+        code: at times Wine's loader cannot reserve the address of the
+        shared user data that the kernel's address-space layout took."""
+        return p.poll() is not None and 'failed to map the shared user data' in self.wine_said(p.log_start)
+
+    def not_shown(self, what, p):
+        """Why a program's window did not come: its exit code and Wine's last words."""
+        said = self.wine_said()[-600:].strip()
+        return AssertionError('%s did not show: exit code %r; Wine said %r' % (what, p.poll(), said))
+
+    def start_sashlet(self, exe_dir=None, wait_for_bars=True, again=True):
+        exe_dir = exe_dir or self.app_dir
+        exe = os.path.join(exe_dir, 'Sashlet.exe')
+        if not os.path.exists(exe):
+            shutil.copy(self.exe, exe)
+        previous = getattr(self, 'sashlet', None)
+        p = self.wine(exe)
+        self.sashlet = p
+        if not wait_for_bars:
+            return p
+        # A copy already running hands over and ends; until it has, its
+        # bars would pass for the new copy's, which may not stand yet.
+        if previous and previous.poll() is None:
+            wait_until(lambda: previous.poll() is not None, SETTLE, message='the running copy to hand over')
+        # The bars are shown before they are given their thickness, and
+        # made layered last: a gesture waits for both, as a click may pass
+        # through a bar without thickness and Wine still changes the X
+        # window of a bar becoming layered.
+        seen = []
+
+        def laid_out():
+            seen[:] = self.bars()
+            shown = [w for w in seen if w.visible]
+            return p.poll() is None and shown and all(min(w.size) > 0 and w.opacity >= 0 for w in shown)
+        try:
+            wait_until(lambda: laid_out() or self.never_ran(p), 30, message='the bars laid out')
+        except AssertionError:
+            self.screenshot('no-bars')
+            raise AssertionError('%s; bars %r' % (self.not_shown('Sashlet', p), seen)) from None
+        if self.never_ran(p):
+            if not again:
+                raise self.not_shown('Sashlet', p)
+            # Sashlet never ran, so the start is Wine's to make again.
+            print('Sashlet started again: %s' % self.not_shown('Sashlet', p), file=sys.stderr)
+            return self.start_sashlet(exe_dir, again=False)
+        return p
+
+    def start_windows(self, *layouts, exe=None):
+        """Starts a test process owning plain windows; waits until they exist,
+        are shown as they will stay (a maximised or minimised window changes a
+        moment after it exists), and the window in front has settled: a new
+        program activates its window a moment later, and one that took the
+        front in the middle of a gesture would end a wipe by the rules.
+        Once in some hundreds of starts a test window never came: a test
+        process that ended before its windows showed is started once more, as
+        that is the stand-in's fault, not Sashlet's."""
+        titles = []
+        for layout in layouts:
+            parts = layout.split(':')
+            if parts[0] == 'many':
+                titles.append('%s%d' % (parts[3] if len(parts) > 3 else 'many', int(parts[1]) - 1))
+            else:
+                titles.append(parts[0])
+        for attempt in (1, 2):
+            p = self.wine(exe or self.testwin, *layouts)
+            for t in titles:
+                try:
+                    wait_until(lambda: self.find(t) or p.poll() is not None, 20, message='window ' + t)
+                except AssertionError:
+                    self.screenshot('not-shown')
+                    raise self.not_shown('window ' + t, p) from None
+            if p.poll() is None:  # an ended process has no windows left to find
+                self.settled(lambda: (self.front(), [self.find(t) for t in titles]), quiet=0.3, timeout=SETTLE)
+                return p
+            if attempt == 2:
+                raise self.not_shown('window ' + t, p)
+            print('%s started again: %s' % (t, self.not_shown('window ' + t, p)), file=sys.stderr)
