@@ -55,20 +55,24 @@ void HideBarsOff(const HWND* bars, int count, int inUse, const Settings& setting
 void ApplyBarLayout(const HWND* bars, int count, int inUse, const Monitors& monitors, const Settings& s,
                     HBRUSH* barBrush, BarActivation activation)
 {
-    if (*barBrush)
-        DeleteObject(*barBrush);
+    const HBRUSH oldBrush = *barBrush;
     *barBrush = CreateSolidBrush(BarColour(s));
 
     // Colour and opacity come before a bar shows, so it never shows without them.
     const BYTE opacity = BarOpacity(s.transparency);
+    HWND anyBar = nullptr;
     for (int i = 0; i < count; ++i) {
-        HWND bar = bars[i];
-        if (!bar)
+        if (!bars[i])
             continue;
-        SetLayeredWindowAttributes(bar, 0, opacity, LWA_ALPHA);
-        // All windows of the class share one background brush.
-        SetClassLongPtrA(bar, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(*barBrush));
+        SetLayeredWindowAttributes(bars[i], 0, opacity, LWA_ALPHA);
+        anyBar = bars[i];
     }
+    // All windows of the class share one background brush, set through any of
+    // them; the old one is deleted only once the class has let it go.
+    if (anyBar)
+        SetClassLongPtrA(anyBar, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(*barBrush));
+    if (oldBrush)
+        DeleteObject(oldBrush);
 
     // Activated one by one, the bars would hand the foreground on from bar to
     // bar, each hand-over delaying the next bar's showing: every bar shows

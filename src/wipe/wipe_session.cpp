@@ -190,7 +190,7 @@ static bool ShownBarUnderPointer(const WipeSession& wipe, POINT pt, int* place)
 {
     for (int i = 0; i < wipe.barsInUse; ++i) {
         HWND bar = wipe.bars[i];
-        if ((GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) &&
+        if (bar && (GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) &&
             SendMessageA(bar, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)) == HTCLIENT) {
             *place = i;
             return true;
