@@ -15,33 +15,21 @@ class Programs:
     def wine(self, *args):
         """Starts a program; what Wine says about it goes to the session's log."""
         with open(os.path.join(self.root, 'wine.log'), 'ab') as log:
-            start = log.tell()
             p = subprocess.Popen([loader(self.arch, args[0])] + list(args), env=self.env, cwd=self.app_dir,
                                  stdout=log, stderr=log)
-        p.log_start = start
         self.procs.append(p)
         return p
 
-    def wine_said(self, since=0):
-        try:
-            with open(os.path.join(self.root, 'wine.log'), 'rb') as log:
-                log.seek(since)
-                return log.read().decode('latin-1')
-        except OSError:
-            return ''
-
-    def never_ran(self, p):
-        """Whether a program ended in Wine's loader, before any of its own
-        code: at times Wine's loader cannot reserve the address of the
-        shared user data that the kernel's address-space layout took."""
-        return p.poll() is not None and 'failed to map the shared user data' in self.wine_said(p.log_start)
-
     def not_shown(self, what, p):
         """Why a program's window did not come: its exit code and Wine's last words."""
-        said = self.wine_said()[-600:].strip()
+        try:
+            with open(os.path.join(self.root, 'wine.log'), 'rb') as log:
+                said = log.read()[-600:].decode('latin-1').strip()
+        except OSError:
+            said = ''
         return AssertionError('%s did not show: exit code %r; Wine said %r' % (what, p.poll(), said))
 
-    def start_sashlet(self, exe_dir=None, wait_for_bars=True, again=True):
+    def start_sashlet(self, exe_dir=None, wait_for_bars=True):
         exe_dir = exe_dir or self.app_dir
         exe = os.path.join(exe_dir, 'Sashlet.exe')
         if not os.path.exists(exe):
@@ -66,16 +54,10 @@ class Programs:
             shown = [w for w in seen if w.visible]
             return p.poll() is None and shown and all(min(w.size) > 0 and w.opacity >= 0 for w in shown)
         try:
-            wait_until(lambda: laid_out() or self.never_ran(p), 30, message='the bars laid out')
+            wait_until(laid_out, 30, message='the bars laid out')
         except AssertionError:
             self.screenshot('no-bars')
             raise AssertionError('%s; bars %r' % (self.not_shown('Sashlet', p), seen)) from None
-        if self.never_ran(p):
-            if not again:
-                raise self.not_shown('Sashlet', p)
-            # Sashlet never ran, so the start is Wine's to make again.
-            print('Sashlet started again: %s' % self.not_shown('Sashlet', p), file=sys.stderr)
-            return self.start_sashlet(exe_dir, again=False)
         return p
 
     def start_windows(self, *layouts, exe=None):
