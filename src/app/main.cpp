@@ -140,9 +140,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     // Startup folder must never stop at a message box.
     RegisterEdgeKeys(wipe.mainWindow, g_app.settings);
     StartDragHoverPoll(wipe);
-    for (int i = 0; i < wipe.barCount; ++i)
-        if (wipe.bars[i])
-            UpdateWindow(wipe.bars[i]);
     GiveUpStartUpTurn(turn);
 
     MSG msg;

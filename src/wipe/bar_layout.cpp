@@ -86,6 +86,11 @@ void ApplyBarLayout(const HWND* bars, int count, int inUse, const Monitors& moni
         SetWindowPos(bar, HWND_TOPMOST, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_SHOWWINDOW | SWP_NOACTIVATE);
     }
+    // Painted at once, not when the message loop next turns: a bar never
+    // stands unpainted while the others come forward.
+    for (int i = 0; i < inUse && i < count; ++i)
+        if (bars[i] && Shows(i, inUse, s))
+            UpdateWindow(bars[i]);
     for (int i = 0; i < inUse && i < count && activation == ActivateBars; ++i)
         if (bars[i] && Shows(i, inUse, s))
             SetWindowPos(bars[i], HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

@@ -17,8 +17,8 @@ void HideBarsOff(const HWND* bars, int count, int inUse, const Settings& setting
 enum BarActivation { ActivateBars, KeepForeground };
 
 // Replaces `*barBrush` with a brush in the bar colour that paints every
-// window of the class, sets every bar's opacity, and shows the enabled bars
-// among the first `inUse` at rest along their monitors' edges.
+// window of the class, sets every bar's opacity, and shows and paints the
+// enabled bars among the first `inUse` at rest along their monitors' edges.
 void ApplyBarLayout(const HWND* bars, int count, int inUse, const Monitors& monitors, const Settings& settings,
                     HBRUSH* barBrush, BarActivation activation);
 
