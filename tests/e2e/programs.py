@@ -43,10 +43,9 @@ class Programs:
         # bars would pass for the new copy's, which may not stand yet.
         if previous and previous.poll() is None:
             wait_until(lambda: previous.poll() is not None, SETTLE, message='the running copy to hand over')
-        # The bars are shown before they are given their thickness, and
-        # made layered last: a gesture waits for both, as a click may pass
-        # through a bar without thickness and Wine still changes the X
-        # window of a bar becoming layered.
+        # A gesture waits until every shown bar has its thickness and is
+        # layered: a click may pass through a bar without thickness, and Wine
+        # changes the X window of a bar as it becomes layered.
         seen = []
 
         def laid_out():
