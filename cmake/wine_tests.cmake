@@ -79,6 +79,10 @@ add_test(NAME layers
 add_test(NAME docs
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_docs.py ${CMAKE_SOURCE_DIR})
 
+# The installer's decisions, against stand-ins for apt-get and dpkg.
+add_test(NAME installer
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/build/check_installer.py ${CMAKE_SOURCE_DIR})
+
 set(e2e_environment "SASHLET_EXE=$<TARGET_FILE:Sashlet>;SASHLET_PROBE=$<TARGET_FILE:probe>;SASHLET_TESTWIN=$<TARGET_FILE:testwin>;SASHLET_WINE_ARCH=${SASHLET_WINE_ARCH};SASHLET_WINE_DIR=${SASHLET_WINE_DIR};SASHLET_ARTIFACTS=${CMAKE_BINARY_DIR}/artifacts")
 
 # End to end: each module starts its own X display and Wine prefix. A module
