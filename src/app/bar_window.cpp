@@ -144,6 +144,27 @@ static void OnRButtonUp(HWND window, int x, int y, UINT)
 // with Escape before it puts the bar back, and Windows may not.
 const UINT WM_BAR_MOVE_ENDED = WM_APP;
 
+// Posted by the button hook to the main window: a press (wParam 1) or a
+// release (0) at the screen point in lParam.
+const UINT WM_BUTTON_SEEN = WM_APP + 1;
+
+// A press on a bar activates it: the window in front until then is the one
+// a wipe the press may start gives the front back to.
+static int OnMouseActivate(HWND window, HWND topLevel, UINT hitTest, UINT message)
+{
+    int place;
+    if (BarPlaceOf(window, &place))
+        GestureBegins(g_app.wipe);
+    return FORWARD_WM_MOUSEACTIVATE(window, topLevel, hitTest, message, DefWindowProcA);
+}
+
+static void OnEnterSizeMove(HWND window)
+{
+    int place;
+    if (BarPlaceOf(window, &place))
+        BarMoveBegins(g_app.wipe, place);
+}
+
 static void OnExitSizeMove(HWND window) { PostMessageA(window, WM_BAR_MOVE_ENDED, 0, 0); }
 
 static void OnBarMoveEnded(HWND window)
@@ -175,6 +196,12 @@ static void OnEndSession(HWND, BOOL ending)
         EndWipeBeforeLeaving(g_app.wipe);
 }
 
+static void OnButtonSeen(HWND window, WPARAM pressed, LPARAM at)
+{
+    if (window == g_app.wipe.mainWindow)
+        ButtonSeen(g_app.wipe, pressed != 0, Point{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
+}
+
 // Every top-level window hears of a change of the displays (a new resolution,
 // a monitor added, removed or moved); the main window alone acts on it.
 static void OnDisplayChange(HWND window, UINT, UINT, UINT)
@@ -197,14 +224,21 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
         HANDLE_MSG(window, WM_ENDSESSION, OnEndSession);
         HANDLE_MSG(window, WM_HOTKEY, OnHotKey);
         HANDLE_MSG(window, WM_KEYDOWN, OnKeyDown);
+        HANDLE_MSG(window, WM_MOUSEACTIVATE, OnMouseActivate);
     case WM_MOUSELEAVE:
         OnMouseLeave(window);
         return 0;
     case WM_MOVING:
         OnMoving(window, reinterpret_cast<RECT*>(lParam));
         return TRUE;
+    case WM_ENTERSIZEMOVE:
+        OnEnterSizeMove(window);
+        return 0;
     case WM_EXITSIZEMOVE:
         OnExitSizeMove(window);
+        return 0;
+    case WM_BUTTON_SEEN:
+        OnButtonSeen(window, wParam, lParam);
         return 0;
     case WM_BAR_MOVE_ENDED:
         OnBarMoveEnded(window);
@@ -222,4 +256,18 @@ void CALLBACK RestoreWatchTimer(HWND bar, UINT, UINT_PTR, DWORD)
     int place;
     if (BarPlaceOf(bar, &place))
         RestoreWatchTick(g_app.wipe, place);
+}
+
+// Runs for every mouse event anywhere while it is set, so it only passes the
+// presses and releases on, to be judged outside the hook.
+LRESULT CALLBACK ButtonWatchHook(int code, WPARAM message, LPARAM info)
+{
+    if (code == HC_ACTION) {
+        const MSLLHOOKSTRUCT& event = *reinterpret_cast<const MSLLHOOKSTRUCT*>(info);
+        const bool pressed = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+        const bool released = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+        if (pressed || released)
+            PostMessageA(g_app.wipe.mainWindow, WM_BUTTON_SEEN, pressed, MAKELPARAM(event.pt.x, event.pt.y));
+    }
+    return CallNextHookEx(nullptr, code, message, info);
 }

@@ -127,7 +127,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     wipe.screen = PrimaryScreenSize();
     wipe.settings = &g_app.settings;
     wipe.ignore = &g_app.ignore;
-    wipe.timers = WipeTimerProcs{DragHoverTimer, DragConfirmTimer, RestoreWatchTimer};
+    wipe.timers = WipeCallbacks{DragHoverTimer, DragConfirmTimer, RestoreWatchTimer, ButtonWatchHook};
     wipe.keepsMovedFile = true;
     ClearMovedWindowTable(wipe.moved);
     LoadIgnoreList(g_app.ignore);

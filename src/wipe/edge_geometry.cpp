@@ -59,6 +59,11 @@ int WipeLine(Edge edge, ScreenSize screen, int d) { return EdgeCoordinate(edge, 
 
 int BarInnerSide(Edge edge, const Rect& r) { return FarSide(edge, r); }
 
+bool BackAtRest(Edge edge, const Rect& bar, const Rect& rest)
+{
+    return Inward(edge) * (FarSide(edge, bar) - FarSide(edge, rest)) <= 0;
+}
+
 Rect ConstrainedDragRect(Edge edge, const Rect& proposed, ScreenSize screen, int m)
 {
     const Axis axis = AxisOf(edge);

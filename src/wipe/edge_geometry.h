@@ -17,6 +17,10 @@ int WipeLine(Edge edge, ScreenSize screen, int distance);
 // The wipe line given by a bar dropped at `barRect`: its side facing the screen's middle.
 int BarInnerSide(Edge edge, const Rect& barRect);
 
+// True when a bar at `bar` stands at its rest rectangle `rest`, or nearer
+// its edge still: dragged back home.
+bool BackAtRest(Edge edge, const Rect& bar, const Rect& rest);
+
 // A bar being dragged keeps its length and margins and slides along one axis.
 Rect ConstrainedDragRect(Edge edge, const Rect& proposed, ScreenSize screen, int margin);
 

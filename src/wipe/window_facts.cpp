@@ -54,6 +54,43 @@ bool IsShellsOwnWindow(const ShellWindows& shell, HWND window)
     return IsDesktopOfShell(shell, window) || Among(shell.taskbars, shell.taskbarCount, window);
 }
 
+struct ActivationSearch {
+    const HWND* skip;
+    int skipCount;
+    ShellWindows shell;
+    CloakQuery cloak;
+    HWND found;
+};
+
+static BOOL CALLBACK TakeIfOrdinary(HWND window, LPARAM param)
+{
+    ActivationSearch& search = *reinterpret_cast<ActivationSearch*>(param);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+    if (!(style & WS_VISIBLE) || (style & (WS_MINIMIZE | WS_DISABLED)) ||
+        (exStyle & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE)) || Among(search.skip, search.skipCount, window) ||
+        IsShellsOwnWindow(search.shell, window) || IsCloaked(search.cloak, window))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+HWND WindowToActivateInstead(const HWND* skip, int skipCount)
+{
+    ActivationSearch search = {skip, skipCount, {}, {}, nullptr};
+    FindShellWindows(search.shell);
+    BeginCloakQuery(search.cloak);
+    EnumWindows(TakeIfOrdinary, reinterpret_cast<LPARAM>(&search));
+    EndCloakQuery(search.cloak);
+    if (search.found)
+        return search.found;
+    const ShellWindows& shell = search.shell;
+    return shell.shell            ? shell.shell
+           : shell.programManager ? shell.programManager
+           : shell.desktopCount   ? shell.desktops[0]
+                                  : GetDesktopWindow();
+}
+
 void BeginCloakQuery(CloakQuery& query) { query = CloakQuery{false, nullptr, nullptr}; }
 
 void EndCloakQuery(CloakQuery& query)

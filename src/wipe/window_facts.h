@@ -32,6 +32,12 @@ bool IsShellsOwnWindow(const ShellWindows& shell, HWND window);
 
 typedef HRESULT(WINAPI* DwmGetWindowAttributeFn)(HWND, DWORD, PVOID, DWORD);
 
+// The window Windows itself would bring forward when the one in front goes:
+// the first, top down, that is shown and not minimised, can take the
+// keyboard, is no tool window and no window of the shell or among the
+// `skipCount` in `skip`. Without one, the desktop's own window.
+HWND WindowToActivateInstead(const HWND* skip, int skipCount);
+
 // One push's questions about cloaking: dwmapi.dll is loaded at most once.
 struct CloakQuery {
     bool tried;

@@ -36,11 +36,79 @@ static void Push(WipeSession& wipe, int place, int line)
                         EdgeOfBar(place), line, wipe.keepsMovedFile ? WriteDownMovedWindows : nullptr);
 }
 
+// GetAsyncKeyState sets its top bit while the key or button is down.
+const SHORT kKeyDown = static_cast<SHORT>(0x8000);
+
+// Dragging something with either button shows up only as a held button:
+// the drag's owner keeps the mouse, so the bar gets no messages.
+static bool ButtonHeld()
+{
+    return (GetAsyncKeyState(VK_LBUTTON) & kKeyDown) || (GetAsyncKeyState(VK_RBUTTON) & kKeyDown);
+}
+
+static bool AnyEdgeWiped(const WipeSession& wipe)
+{
+    for (int i = 0; i < wipe.barCount; ++i)
+        if (wipe.wiped[i])
+            return true;
+    return false;
+}
+
+static bool IsSashletWindow(const WipeSession& wipe, HWND window)
+{
+    return window && (window == wipe.mainWindow || IsOneOfBars(wipe.bars, wipe.barCount, window));
+}
+
+void GestureBegins(WipeSession& wipe)
+{
+    HWND front = GetForegroundWindow();
+    if (!AnyEdgeWiped(wipe) && front && !IsSashletWindow(wipe, front))
+        wipe.frontBefore = front;
+}
+
+// A wipe ended by Sashlet's own gesture would leave the front on a bar,
+// where the keys typed next go nowhere: the window that had it before the
+// wipe began gets it back, or, where that one has gone, the one Windows
+// itself would choose. A window the user has turned to meanwhile keeps it.
+static void GiveFrontBack(WipeSession& wipe)
+{
+    HWND before = wipe.frontBefore;
+    wipe.frontBefore = nullptr;
+    HWND front = GetForegroundWindow();
+    if (front && !IsSashletWindow(wipe, front))
+        return;
+    if (!before || !IsWindow(before) || !IsWindowVisible(before) || IsIconic(before)) {
+        HWND ours[kMaxBars + 1];
+        int count = 0;
+        ours[count++] = wipe.mainWindow;
+        for (int i = 0; i < wipe.barCount; ++i)
+            if (wipe.bars[i])
+                ours[count++] = wipe.bars[i];
+        before = WindowToActivateInstead(ours, count);
+    }
+    SetForegroundWindow(before);
+}
+
+static void StopButtonWatch(WipeSession& wipe)
+{
+    if (wipe.buttonWatch)
+        UnhookWindowsHookEx(wipe.buttonWatch);
+    wipe.buttonWatch = nullptr;
+}
+
 // `allowedInFront` is the bar, or the window that stays in front where
-// Windows refuses the bar the foreground, as the drag's source does.
+// Windows refuses the bar the foreground, as the drag's source does. That
+// window keeps the wipe until it is pressed on once the button that held
+// the drag has come up; only a low-level hook hears such a press, since the
+// foreground does not change.
 static void StartRestoreWatch(WipeSession& wipe, int place, HWND allowedInFront)
 {
     wipe.allowedInFront[place] = allowedInFront;
+    wipe.allowedUntilPressed[place] = allowedInFront && allowedInFront != wipe.bars[place];
+    if (wipe.allowedUntilPressed[place] && !wipe.buttonWatch && wipe.timers.buttons) {
+        wipe.buttonReleased = !ButtonHeld();
+        wipe.buttonWatch = SetWindowsHookExA(WH_MOUSE_LL, wipe.timers.buttons, GetModuleHandleA(nullptr), 0);
+    }
     wipe.wiped[place] = true;
     SetTimer(wipe.bars[place], WatchTimer(place), kRestoreWatchPeriod, wipe.timers.restoreWatch);
 }
@@ -51,7 +119,33 @@ static void StopRestoreWatches(WipeSession& wipe)
         if (wipe.wiped[i])
             KillTimer(wipe.bars[i], WatchTimer(i));
         wipe.wiped[i] = false;
+        wipe.allowedUntilPressed[i] = false;
     }
+    StopButtonWatch(wipe);
+}
+
+void ButtonSeen(WipeSession& wipe, bool pressed, Point at)
+{
+    if (!pressed) {
+        wipe.buttonReleased = true;
+        return;
+    }
+    if (!wipe.buttonReleased)
+        return;
+    HWND there = WindowFromPoint(POINT{at.x, at.y});
+    there = there ? GetAncestor(there, GA_ROOT) : nullptr;
+    bool stillAllowed = false;
+    for (int i = 0; i < wipe.barCount; ++i) {
+        if (!wipe.allowedUntilPressed[i])
+            continue;
+        if (there && wipe.allowedInFront[i] == there) {
+            wipe.allowedInFront[i] = nullptr;
+            wipe.allowedUntilPressed[i] = false;
+        }
+        stillAllowed = stillAllowed || wipe.allowedUntilPressed[i];
+    }
+    if (!stillAllowed)
+        StopButtonWatch(wipe);
 }
 
 // `askForFront` false leaves the window in front there, and lets it keep the wipe.
@@ -70,14 +164,39 @@ static void WipeEdgeAsking(WipeSession& wipe, int place, bool askForFront)
     StartRestoreWatch(wipe, place, allowedInFront);
 }
 
-void WipeEdge(WipeSession& wipe, int place) { WipeEdgeAsking(wipe, place, true); }
+void WipeEdge(WipeSession& wipe, int place)
+{
+    GestureBegins(wipe);
+    WipeEdgeAsking(wipe, place, true);
+}
+
+void BarMoveBegins(WipeSession& wipe, int place)
+{
+    RECT rc;
+    if (place >= 0 && place < wipe.barCount && GetWindowRect(wipe.bars[place], &rc))
+        wipe.moveStart = Rect{rc.left, rc.top, rc.right, rc.bottom};
+}
+
+static void EndWipeGivingFrontBack(WipeSession& wipe)
+{
+    EndWipe(wipe);
+    GiveFrontBack(wipe);
+}
 
 void WipeToDraggedBar(WipeSession& wipe, int place)
 {
     RECT rc;
     if (place < 0 || place >= wipe.barCount || !GetWindowRect(wipe.bars[place], &rc))
         return;
-    Push(wipe, place, BarInnerSide(EdgeOfBar(place), Rect{rc.left, rc.top, rc.right, rc.bottom}));
+    const Rect bar = {rc.left, rc.top, rc.right, rc.bottom};
+    const Edge edge = EdgeOfBar(place);
+    // A click without motion leaves the bar where it was: only a drag home ends the wipe.
+    if (wipe.wiped[place] && !(bar == wipe.moveStart) &&
+        BackAtRest(edge, bar, BarRestRectOn(place, wipe.monitors, wipe.settings->width, wipe.settings->offset))) {
+        EndWipeGivingFrontBack(wipe);
+        return;
+    }
+    Push(wipe, place, BarInnerSide(edge, bar));
     StartRestoreWatch(wipe, place, wipe.bars[place]);
 }
 
@@ -109,7 +228,7 @@ void EndWipe(WipeSession& wipe) { EndWipeOn(wipe, nullptr); }
 
 void EndWipeBeforeLeaving(WipeSession& wipe)
 {
-    EndWipe(wipe);
+    EndWipeGivingFrontBack(wipe);
     HWND sentHome[kMovedWindowCapacity];
     int count = 0;
     for (const MovedWindowEntry& e : wipe.moved.entries)
@@ -176,7 +295,10 @@ void ApplySettingsToBars(WipeSession& wipe, BarActivation activation)
 void FollowDisplayChange(WipeSession& wipe, Settings& settings)
 {
     FindMonitors(wipe.monitors);
+    const bool wasWiped = AnyEdgeWiped(wipe);
     EndWipeOn(wipe, &wipe.monitors);
+    if (wasWiped)
+        GiveFrontBack(wipe);
     wipe.front = FrontWindowLook{};
     wipe.barsAside = 0;
     wipe.screen = PrimaryScreenSize();
@@ -199,24 +321,6 @@ static bool ShownBarUnderPointer(const WipeSession& wipe, POINT pt, int* place)
     return false;
 }
 
-// GetAsyncKeyState sets its top bit while the key or button is down.
-const SHORT kKeyDown = static_cast<SHORT>(0x8000);
-
-// Dragging something with either button shows up only as a held button:
-// the drag's owner keeps the mouse, so the bar gets no messages.
-static bool ButtonHeld()
-{
-    return (GetAsyncKeyState(VK_LBUTTON) & kKeyDown) || (GetAsyncKeyState(VK_RBUTTON) & kKeyDown);
-}
-
-static bool AnyEdgeWiped(const WipeSession& wipe)
-{
-    for (int i = 0; i < wipe.barCount; ++i)
-        if (wipe.wiped[i])
-            return true;
-    return false;
-}
-
 static int MonitorUnderPointer(const WipeSession& wipe)
 {
     POINT pt;
@@ -232,17 +336,21 @@ void EdgeKeyPressed(WipeSession& wipe, Edge edge)
     if (!EdgeEnabled(*wipe.settings, edge) || (wipe.barsAside & (1u << monitor)) || place >= wipe.barsInUse ||
         !wipe.bars[place])
         return;
-    const bool wasWiped = wipe.wiped[place];
+    if (wipe.wiped[place]) {
+        EndWipeGivingFrontBack(wipe);
+        return;
+    }
+    // The window remembered is the one from before the first wipe.
+    GestureBegins(wipe);
     if (AnyEdgeWiped(wipe))
         EndWipe(wipe);
-    if (!wasWiped)
-        WipeEdgeAsking(wipe, place, !ButtonHeld());
+    WipeEdgeAsking(wipe, place, !ButtonHeld());
 }
 
 void EscapeOnBar(WipeSession& wipe, int place)
 {
     if (place >= 0 && place < wipe.barCount && wipe.wiped[place])
-        EndWipe(wipe);
+        EndWipeGivingFrontBack(wipe);
 }
 
 // Wine's move loop sets the flag as Windows' does.
@@ -348,8 +456,12 @@ void RestoreWatchTick(WipeSession& wipe, int place)
         break;
     case FrontKeepsWipeFromNowOn:
         wipe.allowedInFront[place] = front;
+        wipe.allowedUntilPressed[place] = false;
         break;
     case FrontEndsWipe:
+        // Another bar in front takes the wipe over: the window from before it stays remembered.
+        if (!IsSashletWindow(wipe, front))
+            wipe.frontBefore = nullptr;
         EndWipe(wipe);
         break;
     }

@@ -11,11 +11,12 @@
 #include "moved_windows.h"
 #include "window_facts.h"
 
-// The shell's timer callbacks, which call back into this session.
-struct WipeTimerProcs {
+// The shell's timer and hook callbacks, which call back into this session.
+struct WipeCallbacks {
     TIMERPROC dragHover;     // DragHoverTick
     TIMERPROC dragConfirm;   // DragConfirmTick
     TIMERPROC restoreWatch;  // RestoreWatchTick, with the bar as its window
+    HOOKPROC buttons;        // a low-level mouse hook that hands each press and release to ButtonSeen
 };
 
 // A bar is named by its place among `bars` (monitor_rules' BarPlace): the
@@ -35,13 +36,24 @@ struct WipeSession {
     // front: the one left there when the bar was refused the foreground, then
     // the last desktop or ignored window found there.
     HWND allowedInFront[kMaxBars];
+    // That window is the one that was in front as the wipe began, the drag's
+    // source: it keeps the wipe only until it is pressed on after the drop.
+    bool allowedUntilPressed[kMaxBars];
     bool wiped[kMaxBars];     // the bar's restore watch runs
     // While a program shows full screen on a monitor that monitor's bars step
     // aside, hidden, and take no gesture; they come back on top when it
     // leaves. One bit per monitor.
     unsigned barsAside;
     FrontWindowLook front;
-    WipeTimerProcs timers;
+    WipeCallbacks timers;
+    // The window in front as the first gesture of a wipe began, before a bar
+    // took the front: it gets the front back when Sashlet's own gesture ends the wipe.
+    HWND frontBefore;
+    // While a window other than the bar keeps a wipe, every press and release
+    // is heard, so that the press in it after the drop ends the wipe.
+    HHOOK buttonWatch;
+    bool buttonReleased;      // since that wipe began
+    Rect moveStart;           // the bar's rectangle as the system's move loop began
     // Each push writes down what it moves in "Sashlet.moved" first: the
     // program does, tests mostly do not.
     bool keepsMovedFile;
@@ -53,29 +65,45 @@ struct WipeSession {
 void WipeEdge(WipeSession& wipe, int place);
 
 // After the bar in `place` was dragged: pushes the windows onto its inner
-// side where it lies, and starts its restore watch.
+// side where it lies, and starts its restore watch. A wiped bar dragged back
+// to its edge ends the wipe instead, the front going back as after the key.
 void WipeToDraggedBar(WipeSession& wipe, int place);
 
 // Ends every wipe: bars home, every moved window back, drag-hover polling on again.
 void EndWipe(WipeSession& wipe);
 
+// A gesture that may wipe begins (a press on a bar, an edge's key, a held
+// button's wipe): the window in front is remembered, unless a wipe is under
+// way already or it is Sashlet's own.
+void GestureBegins(WipeSession& wipe);
+
+// The system's move loop is about to move the bar in `place`.
+void BarMoveBegins(WipeSession& wipe, int place);
+
+// A button was pressed or released at `at`, heard while a window other than
+// the bar keeps a wipe: a press in that window after the button has once
+// been released takes its right away, so the wipe ends when it is let go.
+void ButtonSeen(WipeSession& wipe, bool pressed, Point at);
+
 // The edge's key was pressed: the edge of the monitor under the pointer (of
 // those with bars) not wiped is wiped as a double-click on its bar wipes it,
-// ending any other wipe first, and a wiped one's wipe ends. A key pressed
+// ending any other wipe first, and a wiped one's wipe ends, the front going
+// back to the window that had it before the wipe began. A key pressed
 // while a button is held, as in the middle of a drag, leaves the window in
 // front where it is, as the held-file wipe does, so the drag goes on over
 // the opened strip. While that monitor's bars stand aside for a full-screen
 // program, or the edge has no bar, it does nothing.
 void EdgeKeyPressed(WipeSession& wipe, Edge edge);
 
-// Escape on a wiped bar, which is in front since its wipe, ends the wipe.
+// Escape on a wiped bar, which is in front since its wipe, ends the wipe and
+// gives the front back.
 void EscapeOnBar(WipeSession& wipe, int place);
 
 // Sashlet is ending, or the whole session is (signing out, shutting down,
 // restarting for updates): every wipe ends, and the programs whose windows
 // go home get a moment to take their moves, as many save their window's
 // place as they close. A program that does not answer costs no more than
-// that moment.
+// that moment. A bar in front gives the front back.
 void EndWipeBeforeLeaving(WipeSession& wipe);
 
 // Makes the bars of the enabled edges that have none yet on every monitor

@@ -169,6 +169,14 @@ class Session(Programs, Gestures):
         line = self.probe('foreground')[1].strip()
         return line.rsplit('|', 4)[0] if line else None
 
+    def wait_given_back(self, title):
+        """Waits until `title` is in front again with the keyboard focus, as after a wipe Sashlet ended."""
+        def back():
+            code, out = self.probe('focus')
+            return self.front() == title and code == 0 and out.rsplit('|', 4)[0] == title
+        wait_until(back, SETTLE, message=lambda: '%s in front with the focus (in front: %s, focus: %s)' % (
+            title, self.front(), self.probe('focus')[1].strip()))
+
     def activate(self, title):
         """Brings a window to the front, as a click on its taskbar button does, and waits until it is there."""
         self.probe('activate', title)

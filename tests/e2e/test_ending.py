@@ -17,6 +17,7 @@ class EndingTest(SessionTest):
         self.s.start_sashlet()
         self.s.start_windows('a:10,100,300,200', 'b:60,350,300,200', 'c:60,600,300,100')
         before = {t: self.s.find(t).rect for t in 'abc'}
+        self.s.activate('b')
         self.s.double_click_bar('SashletLeft', 1, 700)
         self.assertWindowAt('a', 150, 100)
         self.assertWindowAt('b', 150, 350)
@@ -32,11 +33,12 @@ class EndingTest(SessionTest):
             self.assertEqual(self.s.find(t).rect, before[t], t)
         self.assertFalse(os.path.exists(self.s.path(MOVED)), 'an orderly end leaves no record')
 
-    def test_close_from_the_wiped_bars_menu(self):
+    def test_close_from_the_wiped_bars_menu_gives_the_front_back(self):
         def close():
             self.s.open_menu('SashletLeft', 151, 400)
             self.s.keys('c')
         self.end_and_expect_home(close)
+        self.s.wait_given_back('b')
 
     def test_alt_f4_on_the_wiped_bar(self):
         # Without a window manager X gives the keys to the window under the

@@ -64,6 +64,10 @@ class EveryScreenTest(SessionTest):
         self.s.double_click_bar('SashletLeft 2', W, 500)
         self.assertWindowAt('q', W + D, 300)
         self.s.assert_unchanged(lambda: self.s.find('p').left, 0.5, 800)
+        # Escape on the second monitor's wiped bar gives the front back, as on the main one.
+        self.s.xdotool('mousemove', W + D + 1, 500, 'key', 'Escape')
+        self.assertWindowAt('q', 1050, 300)
+        self.s.wait_given_back('other')
 
     def test_a_file_held_over_the_second_monitors_bar_wipes_it(self):
         self.s.write('Sashlet.ini', ini(1, 'Left'))

@@ -13,36 +13,53 @@ class KeysTest(SessionTest):
     def test_each_key_wipes_its_edge_and_ends_or_moves_the_wipe(self):
         self.s.write('Sashlet.ini', KEYS)
         self.s.start_sashlet()
-        self.s.start_windows('a:10,300,200,150', 'b:400,10,200,150', 'c:700,300,200,150')
+        self.s.start_windows('a:10,300,200,150', 'b:400,10,200,150')
+        self.s.start_windows('c:700,300,200,150')
+        self.s.activate('b')
         self.s.keys('ctrl+alt+l')
         self.assertWindowAt('a', D, 300)
         self.s.wait_in_front('SashletLeft')
+        # Pressed again, it ends the wipe, and the window the user was in has the front and the keys again.
         self.s.keys('ctrl+alt+l')
         self.assertWindowAt('a', 10, 300)
+        self.s.wait_given_back('b')
         # Another edge's key moves the wipe there.
         self.s.keys('ctrl+alt+l')
         self.assertWindowAt('a', D, 300)
         self.s.keys('super+alt+Up')
         self.assertWindowAt('b', 400, D)
         self.assertWindowAt('a', 10, 300)
-        # Escape on the wiped bar, which is in front, ends it.
+        # Escape on the wiped bar, which is in front, ends it; the front goes
+        # back to the window from before the first of the two wipes.
         self.s.wait_in_front('SashletTop')
         self.s.xdotool('mousemove', 600, D + 1, 'key', 'Escape')
         self.assertWindowAt('b', 400, 10)
-        # A wipe from the keyboard ends as any wipe does, when another window comes to the front.
+        self.s.wait_given_back('b')
+        # A wipe from the keyboard ends as any wipe does, when another window
+        # comes to the front, which keeps it.
         self.s.keys('ctrl+alt+l')
         self.assertWindowAt('a', D, 300)
         self.s.activate('c')
         self.assertWindowAt('a', 10, 300)
+        self.s.wait_in_front('c')
+        # Closed during the wipe, the window from before leaves the front to
+        # the next one down, as Windows gives it when an active window closes.
+        self.s.keys('ctrl+alt+l')
+        self.assertWindowAt('a', D, 300)
+        self.s.probe('close', 'c')
+        wait_until(lambda: self.s.find('c') is None, 10, message='c to close')
+        self.s.xdotool('mousemove', D + 1, 500, 'key', 'Escape')
+        self.assertWindowAt('a', 10, 300)
+        self.s.wait_given_back('b')
         # The Right edge has a key but no bar.
         self.s.keys('ctrl+alt+r')
-        self.s.assert_unchanged(lambda: (self.s.find('c').left, self.s.shows('SashletRight')), 1.0,
-                                (700, False))
+        self.s.assert_unchanged(lambda: (self.s.find('b').left, self.s.shows('SashletRight')), 1.0,
+                                (400, False))
 
     def test_a_key_pressed_while_a_file_is_held_opens_the_strip_for_the_drop(self):
         self.s.write('Sashlet.ini', KEYS)
         self.s.start_sashlet()
-        self.s.start_windows('a:10,100,200,150', 'source:500,300,200,150', 'other:700,550,150,100')
+        self.s.start_windows('a:10,100,200,150', 'source:500,300,200,150')
         self.s.activate('source')
         with self.s.holding(600, 350):
             self.s.keys('ctrl+alt+l')
@@ -51,8 +68,11 @@ class KeysTest(SessionTest):
             self.s.move_through((300, 200), (40, 140))
         self.s.assert_unchanged(lambda: self.s.find('a').left, 1.0, D)
         self.assertEqual(self.s.front(), 'source', 'the drag source kept the front')
-        self.s.click(750, 600)
+        # Once the file has been dropped, the next click in the window it came
+        # from ends the wipe, as a click in any other window does.
+        self.s.click(600, 350)
         self.assertWindowAt('a', 10, 100)
+        self.assertEqual(self.s.front(), 'source')
 
 
 class KeysPageTest(OptionsSession):

@@ -45,9 +45,15 @@ class WipeByDoubleClickTest(SessionTest):
         self.wipe_and_restore('Bottom', (900, H - 1), ['a:100,%d,200,150' % (H - 160), 'b:600,%d,100,100' % (H - 251)],
                               {'a': (100, H - 150 - 150)}, ['b'], (0, H - 150))
 
-    def test_clicking_another_window_restores(self):
+    def test_escape_gives_the_front_back_and_clicking_another_window_restores(self):
         self.s.start_sashlet()
         self.s.start_windows('a:10,100,200,150', 'other:500,300,100,100')
+        self.s.activate('other')
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('a', 150, 100)
+        self.s.xdotool('mousemove', 151, 500, 'key', 'Escape')
+        self.assertWindowAt('a', 10, 100)
+        self.s.wait_given_back('other')
         self.s.double_click_bar('SashletLeft', 1, 700)
         self.assertWindowAt('a', 150, 100)
         self.s.click(550, 350)
@@ -129,6 +135,7 @@ class BarDragTest(SessionTest):
         self.s.write('Sashlet.ini', '[Sashlet]\r\nWidth=4\r\nOffset=20\r\n')
         self.s.start_sashlet()
         self.s.start_windows('a:10,100,200,150', 'b:300,300,100,100')
+        self.s.activate('b')
         self.s.drag_bar('SashletLeft', (2, 700), (40, 650), (120, 500), (200, 400), (246, 380))
         bar = self.assertWindowAt('SashletLeft', 244, 20, size=(4, H - 40))
         inner = bar.rect[2]
@@ -138,9 +145,11 @@ class BarDragTest(SessionTest):
         self.s.drag_bar('SashletLeft', (246, 700), (200, 700), (120, 700), (82, 700))
         bar = self.assertWindowAt('SashletLeft', 80, 20)
         self.assertWindowAt('a', bar.rect[2], 100)
-        self.s.activate('b')
-        self.assertWindowAt('a', 10, 100)
+        # Dragged all the way home, it ends the wipe and gives the front back.
+        self.s.drag_bar('SashletLeft', (82, 700), (40, 700), (2, 700))
         self.assertWindowAt('SashletLeft', 0, 20)
+        self.assertWindowAt('a', 10, 100)
+        self.s.wait_given_back('b')
 
 
 class DragHoverTest(SessionTest):

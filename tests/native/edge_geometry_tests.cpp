@@ -128,6 +128,25 @@ TEST_CASE("a dragged bar slides along one axis only and keeps its length and mar
     }
 }
 
+TEST_CASE("a bar dragged back is home at its rest place or past it toward its edge, not one pixel short")
+{
+    for (const Screen& s : kScreens) {
+        CAPTURE(s.name);
+        for (Edge edge : kEdges) {
+            CAPTURE(edge);
+            const Rect rest = BarRestRect(edge, s.size, 4, 20);
+            // One pixel toward the middle, then at rest, then one past the edge.
+            for (int step : {1, 0, -1}) {
+                const int dx = edge == EdgeLeft ? step : edge == EdgeRight ? -step : 0;
+                const int dy = edge == EdgeTop ? step : edge == EdgeBottom ? -step : 0;
+                CAPTURE(step);
+                CHECK(BackAtRest(edge, Rect{rest.left + dx, rest.top + dy, rest.right + dx, rest.bottom + dy}, rest) ==
+                      (step <= 0));
+            }
+        }
+    }
+}
+
 TEST_CASE("per-edge tests decide which windows a wipe moves and where")
 {
     const ScreenSize s{1024, 768};

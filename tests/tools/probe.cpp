@@ -13,6 +13,7 @@
 //                                 as its own code would; the path it got, or an empty line
 //   probe resolution W H          changes the screen size (virtual desktop mode)
 //   probe foreground              the line of the foreground window
+//   probe focus                   the line of the top-level window with the keyboard focus
 //   probe at X Y                  the line of the top-level window the system finds at that point
 //   probe end-session             ends the session as Windows does: WM_QUERYENDSESSION to every
 //                                 top-level window, then WM_ENDSESSION to every one; the
@@ -206,6 +207,17 @@ static int Foreground(char**, HWND)
     return 0;
 }
 
+// The top-level window holding the keyboard focus, which the next keys reach.
+static int Focus(char**, HWND)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(0, &info) || !info.hwndFocus)
+        return 1;
+    PrintWindow(GetAncestor(info.hwndFocus, GA_ROOT));
+    return 0;
+}
+
 static int WindowAt(char** argv, HWND)
 {
     const POINT pt = {atoi(argv[2]), atoi(argv[3])};
@@ -394,6 +406,7 @@ static const Command kCommands[] = {
     {"resolution", 4, false, ChangeResolution},
     {"metrics", 2, false, Metrics},
     {"foreground", 2, false, Foreground},
+    {"focus", 2, false, Focus},
     {"at", 4, false, WindowAt},
     {"end-session", 2, false, EndSession},
     {"show", 4, true, Show},

@@ -3,6 +3,7 @@
 // foreground refused to the bar during a drag.
 #include <doctest/doctest.h>
 
+#include <cstring>
 #include <string>
 
 #include "resource.h"
@@ -133,6 +134,65 @@ TEST_CASE_FIXTURE(ShownLeftBar, "a held file wipes though Windows refuses the ba
     REQUIRE(BringForward("other"));
     Watch();
     CHECK(ArrivesAt("a", 10, 100));
+}
+
+namespace {
+// The stacking order of the titled windows, top first, as one letter each.
+std::string StackingOrder(const char* titles)
+{
+    std::string order;
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        char title[8] = "";
+        GetWindowTextA(w, title, sizeof title);
+        if (title[0] && !title[1] && strchr(titles, title[0]))
+            order += title[0];
+    }
+    return order;
+}
+
+// Puts the titled windows in this stacking order, top first, below any other.
+void Restack(const std::string& order)
+{
+    for (auto c = order.rbegin(); c != order.rend(); ++c) {
+        const char title[2] = {*c, 0};
+        SetWindowPos(Find(title), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+}
+
+TEST_CASE_FIXTURE(ShownLeftBar, "a wipe from the key and its end keep the stacking order, and give the front back")
+{
+    REQUIRE(windows.Start("a:10,100,200,100 b:40,150,200,100 c:80,200,200,100", "c"));
+    REQUIRE(BringForward("b"));
+    const std::string start = StackingOrder("abc");
+    SetCursorPos(500, 400);
+    EdgeKeyPressed(wipe, EdgeLeft);
+    REQUIRE(windows.Settle());
+    const int line = GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth;
+    REQUIRE(IsAt("c", line, 200));
+    EdgeKeyPressed(wipe, EdgeLeft);
+    REQUIRE(windows.Settle());
+    CHECK(ArrivesAt("c", 80, 200));
+    CHECK(GetForegroundWindow() == Find("b"));
+    const std::string afterWipe = StackingOrder("abc");
+
+    // Wine re-stacks windows that take posted moves by itself, which Windows
+    // does not: the same moves in the same order, from the same start, show
+    // what the platform alone does with them.
+    Restack(start);
+    REQUIRE(StackingOrder("abc") == start);
+    for (const char c : start) {
+        const char title[2] = {c, 0};
+        PostWindowMove(Find(title), Point{line, static_cast<int>(RectOf(title).top)});
+    }
+    REQUIRE(windows.Settle());
+    for (const char c : start) {
+        const char title[2] = {c, 0};
+        PostWindowMove(Find(title), Point{c == 'a' ? 10 : c == 'b' ? 40 : 80, static_cast<int>(RectOf(title).top)});
+    }
+    REQUIRE(windows.Settle());
+    REQUIRE(BringForward("b"));
+    CHECK(afterWipe == StackingOrder("abc"));
 }
 
 namespace {
