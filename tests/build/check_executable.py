@@ -75,7 +75,8 @@ class ExecutableTest(unittest.TestCase):
         self.assertEqual([d for d in dlls if d in ('comctl32.dll', 'comdlg32.dll', 'shlwapi.dll')], [])
 
     def test_is_small(self):
-        self.assertLess(len(self.data), 100 * 1024)
+        # About 80 KB, built for size; the limit leaves room for what comes.
+        self.assertLess(len(self.data), 88 * 1024)
 
     def test_carries_version_and_manifest(self):
         # VS_FIXEDFILEINFO: signature, struct version, then file version MS and LS words.
