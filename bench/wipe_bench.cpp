@@ -16,7 +16,6 @@
 
 #include "wipe/moved_file_store.h"
 #include "wipe/wipe_engine.h"
-#include "wipe/window_facts.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
 
@@ -34,20 +33,21 @@ static bool StartWindows(int n, TestWindows& helper)
 // What the program would hand the engine: no bars of its own here.
 static MovedWindowTable s_moved;
 static IgnoreList s_ignore;
-static const HWND s_bars[EdgeCount] = {};
+static const BarList s_bars = {};
+static MovedFileStore s_movedFile;
 static Rect s_screen;
 
 // As the program pushes and ends a wipe: the record of what moved written
 // down before the moves, and removed after the restore.
 static void Push()
 {
-    PushWindowsFromEdge(s_moved, s_ignore, s_bars, EdgeCount, s_screen, EdgeLeft, 150, WriteDownMovedWindows);
+    PushWindowsFromEdge(s_moved, s_ignore, s_bars, s_screen, EdgeLeft, 150, BeforeMoves{WriteDownMovedWindows, &s_movedFile});
 }
 
 static void Restore()
 {
     RestoreMovedWindows(s_moved);
-    ForgetMovedWindows();
+    ForgetMovedWindows(s_movedFile);
 }
 
 static double Now()

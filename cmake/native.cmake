@@ -11,7 +11,8 @@ find_path(DOCTEST_INCLUDE_DIR doctest/doctest.h REQUIRED)
 enable_testing()
 add_executable(sashlet_native_tests
     tests/native/main.cpp
-    tests/native/edge_geometry_tests.cpp
+    tests/native/bar_geometry_tests.cpp
+    tests/native/push_geometry_tests.cpp
     tests/native/monitor_rules_tests.cpp
     tests/native/ignore_list_tests.cpp
     tests/native/moved_windows_tests.cpp

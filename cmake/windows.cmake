@@ -21,26 +21,33 @@ target_compile_definitions(sashlet_core PUBLIC STRICT WIN32_LEAN_AND_MEAN _WIN32
 # The window layer, shared by the program and the tests that drive it.
 add_library(sashlet_win32 STATIC
     src/app/app_state.cpp
-    src/wipe/bar_layout.cpp
     src/app/bar_window.cpp
-    src/wipe/wipe_session.cpp
-    src/wipe/window_facts.cpp
-    src/wipe/wipe_engine.cpp
-    src/wipe/edge_keys.cpp
-    src/wipe/moved_file_store.cpp
-    src/config/config_files.cpp
-    src/config/ignore_list_store.cpp
-    src/config/whole_file.cpp
-    src/processes/ignore_query.cpp
-    src/processes/process_image_path.cpp
-    src/config/settings_store.cpp
-    src/processes/system_library.cpp
     src/options/ignore_page.cpp
     src/options/keys_page.cpp
     src/options/options_page.cpp
     src/options/options_sheet.cpp
     src/options/sheet_libraries.cpp
     src/options/ui_texts.cpp
+    src/wipe/wipe_session.cpp
+    src/wipe/drag_hover.cpp
+    src/wipe/front_given_back.cpp
+    src/wipe/wipe_engine.cpp
+    src/wipe/moved_file_store.cpp
+    src/bars/bar_layout.cpp
+    src/bars/bar_pointer.cpp
+    src/bars/edge_keys.cpp
+    src/desktop/cloaking.cpp
+    src/desktop/full_screen.cpp
+    src/desktop/monitors.cpp
+    src/desktop/shell_windows.cpp
+    src/processes/ignore_query.cpp
+    src/processes/process_image_path.cpp
+    src/processes/running_copies.cpp
+    src/processes/system_library.cpp
+    src/config/config_files.cpp
+    src/config/ignore_list_store.cpp
+    src/config/settings_store.cpp
+    src/config/whole_file.cpp
 )
 target_compile_options(sashlet_win32 PRIVATE ${win_flags})
 # The common controls and dialogs are loaded when the options sheet first opens.

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include "../bars/bar_pointer.h"
 #include "../common/ui_language.h"
 #include "../config/ignore_list.h"
 #include "../config/settings.h"
@@ -16,7 +17,7 @@ struct AppState {
     Settings settings;
     IgnoreList ignore;
     WipeSession wipe;                 // the bars and what a wipe has moved; reads settings and ignore
-    HCURSOR barCursors[EdgeCount];    // loaded once, on first use
+    BarCursors cursors;
     bool quitting;                    // a quit asked for while a menu's own loop ran
 };
 

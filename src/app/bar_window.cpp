@@ -3,35 +3,10 @@
 #include <windowsx.h>
 
 #include "../../res/resource.h"
-#include "../config/edges.h"
+#include "../bars/bar_pointer.h"
+#include "../bars/edge_keys.h"
 #include "../options/options_sheet.h"
-#include "../wipe/bar_layout.h"
-#include "../wipe/edge_keys.h"
 #include "app_state.h"
-
-// The cursors are drawn 32 pixels square and shown at half that size.
-const int kCursorSize = 16;
-
-// Each bar's cursor points the way its wipe pushes. Loaded once: LoadImage
-// hands out a new cursor object on every call.
-static void SetBarCursor(Edge edge)
-{
-    HCURSOR& cursor = g_app.barCursors[edge];
-    if (!cursor)
-        cursor = static_cast<HCURSOR>(LoadImageA(g_app.instance, MAKEINTRESOURCEA(kEdges[edge].cursorId), IMAGE_CURSOR,
-                                                 kCursorSize, kCursorSize, LR_DEFAULTCOLOR));
-    SetCursor(cursor);
-}
-
-static void AskForLeaveNotice(HWND window)
-{
-    TRACKMOUSEEVENT tme = {};
-    tme.cbSize = sizeof tme;
-    tme.dwFlags = TME_LEAVE;
-    tme.hwndTrack = window;
-    tme.dwHoverTime = 0;
-    TrackMouseEvent(&tme);
-}
 
 // Any window of the class receiving WM_DESTROY ends the program: the Close
 // command, Alt+F4 or the task list's WM_CLOSE on a bar, and a newer copy
@@ -54,16 +29,25 @@ static int ShowSavedSettings()
     return RegisterEdgeKeys(g_app.wipe.mainWindow, g_app.settings);
 }
 
+static Bar* BarOf(HWND window) { return FindBar(g_app.wipe.bars, window); }
+
 // The sheet opens in the middle of the monitor of the bar it was asked from.
 static void OpenOptions(HWND window)
 {
     const WipeSession& wipe = g_app.wipe;
-    int place = 0;
-    const int monitor = BarPlaceOf(window, &place) ? MonitorOfBar(place) : 0;
+    const Bar* bar = BarOf(window);
+    const int monitor = bar ? bar->monitor : 0;
     const Rect centreOn = monitor < wipe.monitors.count ? wipe.monitors.rects[monitor]
                                                         : Rect{0, 0, wipe.screen.width, wipe.screen.height};
-    OptionsEdit edit = {g_app.instance, wipe.mainWindow, g_app.language, &g_app.wipe.screen, centreOn,
-                        &g_app.settings, &g_app.ignore, ShowSavedSettings, {}};
+    OptionsEdit edit = {};
+    edit.instance = g_app.instance;
+    edit.owner = wipe.mainWindow;
+    edit.language = g_app.language;
+    edit.screen = &wipe.screen;
+    edit.centreOn = centreOn;
+    edit.settings = &g_app.settings;
+    edit.ignore = &g_app.ignore;
+    edit.settingsSaved = ShowSavedSettings;
     ShowOptionsSheet(edit);
 }
 
@@ -81,9 +65,8 @@ static void OnCommand(HWND window, int id, HWND, UINT)
 
 static void OnMouseMove(HWND window, int, int, UINT)
 {
-    int place;
-    if (BarPlaceOf(window, &place))
-        SetBarCursor(EdgeOfBar(place));
+    if (const Bar* bar = BarOf(window))
+        SetBarCursor(g_app.cursors, g_app.instance, bar->edge);
     AskForLeaveNotice(window);
     PointerOverBar(g_app.wipe);
 }
@@ -101,25 +84,24 @@ static void OnHotKey(HWND window, int id, UINT, UINT)
 // A wiped bar is in front, and so has the keyboard.
 static void OnKeyDown(HWND window, UINT vk, BOOL, int, UINT)
 {
-    int place;
-    if (vk == VK_ESCAPE && BarPlaceOf(window, &place))
-        EscapeOnBar(g_app.wipe, place);
+    Bar* bar = BarOf(window);
+    if (vk == VK_ESCAPE && bar)
+        EscapeOnBar(g_app.wipe, *bar);
 }
 
 static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
 {
-    int place = 0;
-    const bool isBar = BarPlaceOf(window, &place);
+    Bar* bar = BarOf(window);
     // The first press of a double-click already ran a move loop whose end
     // pushed windows onto the bar at rest; their homes stay recorded and they
     // follow the line out with the rest.
     if (doubleClick) {
-        if (isBar)
-            WipeEdge(g_app.wipe, place);
+        if (bar)
+            WipeEdge(g_app.wipe, *bar);
         return;
     }
-    if (isBar)
-        SetBarCursor(EdgeOfBar(place));
+    if (bar)
+        SetBarCursor(g_app.cursors, g_app.instance, bar->edge);
     // Let the system move the bar as if its caption were grabbed; its modal
     // loop reports WM_MOVING for each step and WM_EXITSIZEMOVE on release.
     SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
@@ -127,14 +109,7 @@ static void OnLButtonDown(HWND window, BOOL doubleClick, int, int, UINT)
 
 static void OnRButtonUp(HWND window, int x, int y, UINT)
 {
-    HMENU menu = LoadMenuA(g_app.instance, MAKEINTRESOURCEA(g_app.language == LanguageJapanese ? IDM_CONTEXT_JAPANESE
-                                                                                               : IDM_CONTEXT_ENGLISH));
-    if (!menu)
-        return;
-    POINT pt = {x, y};
-    ClientToScreen(window, &pt);
-    TrackPopupMenu(GetSubMenu(menu, 0), TPM_VCENTERALIGN, pt.x, pt.y, 0, window, nullptr);
-    DestroyMenu(menu);
+    ShowBarMenu(g_app.instance, g_app.language, window, Point{x, y});
     if (g_app.quitting)
         PostQuitMessage(0);
 }
@@ -144,42 +119,34 @@ static void OnRButtonUp(HWND window, int x, int y, UINT)
 // with Escape before it puts the bar back, and Windows may not.
 const UINT WM_BAR_MOVE_ENDED = WM_APP;
 
-// Posted by the button hook to the main window: a press (wParam 1) or a
-// release (0) at the screen point in lParam.
-const UINT WM_BUTTON_SEEN = WM_APP + 1;
-
 // A press on a bar activates it: the window in front until then is the one
 // a wipe the press may start gives the front back to.
 static int OnMouseActivate(HWND window, HWND topLevel, UINT hitTest, UINT message)
 {
-    int place;
-    if (BarPlaceOf(window, &place))
+    if (BarOf(window))
         GestureBegins(g_app.wipe);
     return FORWARD_WM_MOUSEACTIVATE(window, topLevel, hitTest, message, DefWindowProcA);
 }
 
 static void OnEnterSizeMove(HWND window)
 {
-    int place;
-    if (BarPlaceOf(window, &place))
-        BarMoveBegins(g_app.wipe, place);
+    if (Bar* bar = BarOf(window))
+        BarMoveBegins(*bar);
 }
 
 static void OnExitSizeMove(HWND window) { PostMessageA(window, WM_BAR_MOVE_ENDED, 0, 0); }
 
 static void OnBarMoveEnded(HWND window)
 {
-    int place;
-    if (BarPlaceOf(window, &place))
-        WipeToDraggedBar(g_app.wipe, place);
+    if (Bar* bar = BarOf(window))
+        WipeToDraggedBar(g_app.wipe, *bar);
 }
 
 // Keeps a dragged bar on its axis; other windows of the class move as proposed.
 static void OnMoving(HWND window, RECT* proposed)
 {
-    int place;
-    if (BarPlaceOf(window, &place))
-        ConstrainBarDrag(place, proposed, g_app.wipe.monitors, g_app.settings);
+    if (const Bar* bar = BarOf(window))
+        ConstrainBarDrag(*bar, proposed, g_app.wipe.monitors, g_app.settings);
 }
 
 // Many programs save their window's place as the session ends: every pushed
@@ -194,12 +161,6 @@ static void OnEndSession(HWND, BOOL ending)
 {
     if (ending)
         EndWipeBeforeLeaving(g_app.wipe);
-}
-
-static void OnButtonSeen(HWND window, WPARAM pressed, LPARAM at)
-{
-    if (window == g_app.wipe.mainWindow)
-        ButtonSeen(g_app.wipe, pressed != 0, Point{GET_X_LPARAM(at), GET_Y_LPARAM(at)});
 }
 
 // Every top-level window hears of a change of the displays (a new resolution,
@@ -237,9 +198,6 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
     case WM_EXITSIZEMOVE:
         OnExitSizeMove(window);
         return 0;
-    case WM_BUTTON_SEEN:
-        OnButtonSeen(window, wParam, lParam);
-        return 0;
     case WM_BAR_MOVE_ENDED:
         OnBarMoveEnded(window);
         return 0;
@@ -251,23 +209,21 @@ void CALLBACK DragHoverTimer(HWND, UINT, UINT_PTR, DWORD) { DragHoverTick(g_app.
 
 void CALLBACK DragConfirmTimer(HWND, UINT, UINT_PTR, DWORD) { DragConfirmTick(g_app.wipe); }
 
-void CALLBACK RestoreWatchTimer(HWND bar, UINT, UINT_PTR, DWORD)
+void CALLBACK RestoreWatchTimer(HWND window, UINT, UINT_PTR, DWORD)
 {
-    int place;
-    if (BarPlaceOf(bar, &place))
-        RestoreWatchTick(g_app.wipe, place);
+    if (Bar* bar = BarOf(window))
+        RestoreWatchTick(g_app.wipe, *bar);
 }
 
-// Runs for every mouse event anywhere while it is set, so it only passes the
-// presses and releases on, to be judged outside the hook.
+// Runs for every mouse event anywhere while it is set, so it looks only at
+// presses and releases, and at nothing that could wait on another program.
 LRESULT CALLBACK ButtonWatchHook(int code, WPARAM message, LPARAM info)
 {
-    if (code == HC_ACTION) {
-        const MSLLHOOKSTRUCT& event = *reinterpret_cast<const MSLLHOOKSTRUCT*>(info);
-        const bool pressed = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
-        const bool released = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
-        if (pressed || released)
-            PostMessageA(g_app.wipe.mainWindow, WM_BUTTON_SEEN, pressed, MAKELPARAM(event.pt.x, event.pt.y));
+    const bool pressed = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
+    const bool released = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+    if (code == HC_ACTION && (pressed || released)) {
+        const POINT pt = reinterpret_cast<const MSLLHOOKSTRUCT*>(info)->pt;
+        ButtonSeen(g_app.wipe, pressed, Point{pt.x, pt.y});
     }
     return CallNextHookEx(nullptr, code, message, info);
 }

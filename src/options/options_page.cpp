@@ -14,16 +14,6 @@
 #include "sheet_libraries.h"
 #include "ui_texts.h"
 
-// What the page keeps while it is open: the colour chosen but not yet
-// applied, seeded from the settings each time the page opens, and the brush
-// of its own that paints it in the swatch (never the bars' brush).
-struct PageState {
-    COLORREF pendingColour;
-    HBRUSH swatchBrush;
-};
-
-static PageState s_page;
-
 // The edits show at most a few digits; the buffers leave room for any int.
 const int kNumberTextSize = 16;
 const int kEditTextSize = 30;
@@ -49,19 +39,18 @@ static void SetNumberText(HWND edit, int value)
     SetWindowTextA(edit, text);
 }
 
-static void ReleaseSwatchBrush()
+static void ReleaseSwatchBrush(OptionsEdit& edit)
 {
-    if (s_page.swatchBrush)
-        DeleteObject(s_page.swatchBrush);
-    s_page.swatchBrush = nullptr;
+    if (edit.swatchBrush)
+        DeleteObject(edit.swatchBrush);
+    edit.swatchBrush = nullptr;
 }
 
 static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
 {
     KeepEdit(page, initParam);
-    const OptionsEdit& given = EditOf(page);
+    OptionsEdit& given = EditOf(page);
     const Settings& s = *given.settings;
-    RememberOpenSheet(GetParent(page));
     for (const NumberField& f : kNumberFields) {
         HWND edit = GetDlgItem(page, f.edit), spin = GetDlgItem(page, f.spin);
         const int value = s.*f.field;
@@ -79,16 +68,17 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
         if (EdgeEnabled(s, static_cast<Edge>(e)))
             CheckDlgButton(page, kEdges[e].checkBoxId, BST_CHECKED);
         // The sheet opens on this page, so the Keys page finds its keys here.
-        EditOf(page).pendingKeys[e] = s.*kEdges[e].hotKey;
+        given.pendingKeys[e] = s.*kEdges[e].hotKey;
     }
     CheckDlgButton(page, IDC_EVERY_SCREEN_CHECK, s.everyScreen ? BST_CHECKED : BST_UNCHECKED);
-    ReleaseSwatchBrush();
-    s_page.pendingColour = BarColour(s);
+    ReleaseSwatchBrush(given);
+    given.pendingColour = BarColour(s);
     return TRUE;
 }
 
 static void ChooseSwatchColour(HWND page)
 {
+    OptionsEdit& edit = EditOf(page);
     // The chooser wants room for its 16 custom colours; none is kept from one use to the next.
     COLORREF custom[16];
     for (COLORREF& c : custom)
@@ -96,12 +86,12 @@ static void ChooseSwatchColour(HWND page)
     CHOOSECOLORA cc = {};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = page;
-    cc.rgbResult = s_page.pendingColour;
+    cc.rgbResult = edit.pendingColour;
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT;
     if (!SheetChooseColour(&cc))
         return;
-    s_page.pendingColour = cc.rgbResult;
+    edit.pendingColour = cc.rgbResult;
     HWND swatch = GetDlgItem(page, IDC_COLOR_SWATCH);
     InvalidateRect(swatch, nullptr, TRUE);
     UpdateWindow(swatch);
@@ -118,10 +108,11 @@ static HBRUSH OnCtlColorStatic(HWND page, HDC dc, HWND control, int)
 {
     if (control != GetDlgItem(page, IDC_COLOR_SWATCH))
         return nullptr;
-    ReleaseSwatchBrush();
+    OptionsEdit& edit = EditOf(page);
+    ReleaseSwatchBrush(edit);
     SetBkMode(dc, TRANSPARENT);
-    s_page.swatchBrush = CreateSolidBrush(s_page.pendingColour);
-    return s_page.swatchBrush;
+    edit.swatchBrush = CreateSolidBrush(edit.pendingColour);
+    return edit.swatchBrush;
 }
 
 static bool AnyEdgeChecked(HWND page)
@@ -147,7 +138,7 @@ static INT_PTR OnApply(HWND page)
         GetDlgItemTextA(page, f.edit, text, sizeof text);
         s.*f.field = atoi(text);
     }
-    SetBarColour(s, s_page.pendingColour);
+    SetBarColour(s, edit.pendingColour);
     for (int e = 0; e < EdgeCount; ++e) {
         s.*kEdges[e].flag = IsDlgButtonChecked(page, kEdges[e].checkBoxId) == BST_CHECKED ? 1 : 0;
         s.*kEdges[e].hotKey = edit.pendingKeys[e];
@@ -169,7 +160,7 @@ static INT_PTR OnApply(HWND page)
 }
 
 // The swatch can no longer paint with its brush once the page is gone.
-static void OnDestroy(HWND) { ReleaseSwatchBrush(); }
+static void OnDestroy(HWND page) { ReleaseSwatchBrush(EditOf(page)); }
 
 INT_PTR CALLBACK OptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -15,11 +15,11 @@
 #include "sheet_libraries.h"
 #include "ui_texts.h"
 
-// The open sheet, or none: the bars stay usable while the sheet runs, so the
-// Options command can come again, and one sheet is enough.
-static HWND s_openSheet;
-
-void RememberOpenSheet(HWND sheet) { s_openSheet = sheet; }
+// What the open sheet was handed, or none. Module-wide by need: the bars
+// stay usable while the modal sheet runs, so the Options command can come
+// again, from a stack that knows nothing of this one, and one sheet is
+// enough; and the sheet's callback is handed nothing of ours.
+static OptionsEdit* s_open;
 
 void KeepEdit(HWND page, LPARAM initParam)
 {
@@ -82,9 +82,6 @@ static HPROPSHEETPAGE CreatePage(OptionsEdit& edit, WORD englishTemplate, WORD j
     return SheetCreatePage(&page);
 }
 
-// The monitor the open sheet goes to the middle of; the sheet's callback is handed nothing of ours.
-static Rect s_centreOn;
-
 // Opened at the screen's top-left corner, the sheet's caption would sit under
 // the Top and Left bars; centred on the monitor of the bar it was asked from
 // it stays clear of them, on the monitor the user is looking at. The sheet
@@ -92,8 +89,11 @@ static Rect s_centreOn;
 static int CALLBACK CentreSheet(HWND sheet, UINT message, LPARAM)
 {
     RECT r;
-    const Rect& m = s_centreOn;
-    if (message == PSCB_INITIALIZED && GetWindowRect(sheet, &r))
+    if (message != PSCB_INITIALIZED || !s_open)
+        return 0;
+    s_open->sheet = sheet;
+    const Rect& m = s_open->centreOn;
+    if (GetWindowRect(sheet, &r))
         SetWindowPos(sheet, nullptr, m.left + (m.right - m.left - (r.right - r.left)) / 2,
                      m.top + (m.bottom - m.top - (r.bottom - r.top)) / 2, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -102,8 +102,9 @@ static int CALLBACK CentreSheet(HWND sheet, UINT message, LPARAM)
 
 void ShowOptionsSheet(OptionsEdit& edit)
 {
-    if (s_openSheet && IsWindow(s_openSheet)) {
-        SetForegroundWindow(s_openSheet);
+    if (s_open) {
+        if (s_open->sheet)
+            SetForegroundWindow(s_open->sheet);
         return;
     }
     if (!LoadSheetLibraries()) {
@@ -126,7 +127,7 @@ void ShowOptionsSheet(OptionsEdit& edit)
     header.nStartPage = 0;
     header.phpage = pages;
     header.pfnCallback = CentreSheet;
-    s_centreOn = edit.centreOn;
+    s_open = &edit;
     SheetRun(&header);
-    s_openSheet = nullptr;
+    s_open = nullptr;
 }

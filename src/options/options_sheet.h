@@ -21,6 +21,12 @@ struct OptionsEdit {
     // whose key could not be had, one bit per edge.
     int (*settingsSaved)();
     int pendingKeys[EdgeCount];  // the Keys page's, taken into the settings by OK
+    // The Options page's colour chosen but not yet applied, seeded from the
+    // settings as the page opens, and the brush of its own that paints it in
+    // the swatch (never the bars' brush).
+    COLORREF pendingColour;
+    HBRUSH swatchBrush;
+    HWND sheet;  // once the sheet has made it
 };
 
 // Runs the modal options sheet; returns when the user has closed it. While
@@ -32,8 +38,6 @@ void ShowOptionsSheet(OptionsEdit& edit);
 void KeepEdit(HWND page, LPARAM initParam);
 OptionsEdit& EditOf(HWND page);
 
-// The Options page tells the sheet its window once the sheet has made it.
-void RememberOpenSheet(HWND sheet);
 
 // Tells the user, in the sheet's language, that OK could not write a file:
 // `whatFailed`, then the file's full name as `filePath` forms it.

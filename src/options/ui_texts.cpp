@@ -1,5 +1,12 @@
 #include "ui_texts.h"
 
+#include <windows.h>
+
+#include <cstring>
+
+// The English name of a locale's language fits easily.
+const int kLanguageNameSize = 64;
+
 // Stored as code page 932 bytes: the build compiles string literals for that code page.
 static const char kEnglishFilter[] = "execute file(*.exe)\0*.exe\0All Files(*.*)\0*.*\0";
 static const char kJapaneseFilter[] = "実行ファイル(*.exe)\0*.exe\0All Files(*.*)\0*.*\0";
@@ -38,3 +45,11 @@ static const UiTexts kTexts[] = {
 static_assert(sizeof kTexts / sizeof kTexts[0] == LanguageCount, "one set of texts per language");
 
 const UiTexts& UiTextsFor(UiLanguage language) { return kTexts[language]; }
+
+UiLanguage UserLanguage()
+{
+    char name[kLanguageNameSize];
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SENGLANGUAGE, name, sizeof name) && strcmp(name, "Japanese") == 0)
+        return LanguageJapanese;
+    return LanguageEnglish;
+}

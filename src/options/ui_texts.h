@@ -25,4 +25,7 @@ struct UiTexts {
 
 const UiTexts& UiTextsFor(UiLanguage language);
 
+// Japanese where the user's locale is, English everywhere else: picked once, at start-up.
+UiLanguage UserLanguage();
+
 const char* const kMessageCaption = "Sashlet";

@@ -8,7 +8,6 @@
 #include "../config/config_files.h"
 #include "../config/whole_file.h"
 #include "moved_file.h"
-#include "window_facts.h"
 #include "wipe_engine.h"
 
 static const char kFileName[] = "Sashlet.moved";
@@ -22,21 +21,11 @@ static uint32_t HandleValue(HWND window) { return static_cast<uint32_t>(reinterp
 
 static HWND HandleOf(uint32_t value) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(value)); }
 
-// Whether this copy has written the file since it last removed it.
-static bool s_written;
-
-// What tells each recorded window from a later one given its handle, kept at
-// the index of its entry in the record for as long as the program runs: the
-// same windows are pushed wipe after wipe, and under Wine each question
-// about another program's window is a round trip to the server. A handle
-// names one window for the life of the session, so what it says never goes stale.
 struct KnownWindow {
     HWND window;
     uint32_t processId;
     char className[kClassNameSize];
 };
-
-static KnownWindow* s_known;
 
 static void Identify(HWND window, uint32_t* processId, char* className)
 {
@@ -49,15 +38,16 @@ static void Identify(HWND window, uint32_t* processId, char* className)
 
 // The file only has to outlive this program, not the machine: a machine that
 // goes down takes every window with it. So nothing waits for the disk.
-void WriteDownMovedWindows(const MovedWindowTable& moved)
+void WriteDownMovedWindows(void* context, const MovedWindowTable& moved)
 {
+    MovedFileStore& store = *static_cast<MovedFileStore*>(context);
     char path[kPathBufferSize], temp[kPathBufferSize];
     PushedWindowsFile* file = nullptr;
     if (!ConfigFilePath(kFileName, path) || !ConfigFilePath(kTempName, temp) || !(file = NewFile()))
         return;
-    if (!s_known)
-        s_known = static_cast<KnownWindow*>(calloc(kMovedWindowCapacity, sizeof(KnownWindow)));
-    if (!s_known) {
+    if (!store.known)
+        store.known = static_cast<KnownWindow*>(calloc(kMovedWindowCapacity, sizeof(KnownWindow)));
+    if (!store.known) {
         free(file);
         return;
     }
@@ -66,7 +56,7 @@ void WriteDownMovedWindows(const MovedWindowTable& moved)
         const MovedWindowEntry& e = moved.entries[i];
         if (!e.window || e.returning)
             continue;
-        KnownWindow& known = s_known[i];
+        KnownWindow& known = store.known[i];
         if (known.window != e.window) {
             Identify(e.window, &known.processId, known.className);
             known.window = e.window;
@@ -85,7 +75,7 @@ void WriteDownMovedWindows(const MovedWindowTable& moved)
     if (!data)
         return;
     if (ReplaceWholeFile(path, temp, data, size, false))
-        s_written = true;
+        store.written = true;
     free(data);
 }
 
@@ -118,12 +108,12 @@ static bool WrittenByThisCopy(const char* path)
     return read && WriterOfPushedWindows(head, got, &writer) && writer == GetCurrentProcessId();
 }
 
-void ForgetMovedWindows()
+void ForgetMovedWindows(MovedFileStore& store)
 {
     char path[kPathBufferSize];
-    if (!s_written || !ConfigFilePath(kFileName, path))
+    if (!store.written || !ConfigFilePath(kFileName, path))
         return;
-    s_written = false;
+    store.written = false;
     if (WrittenByThisCopy(path))
         DeleteFileA(path);
 }

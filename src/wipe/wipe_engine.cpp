@@ -1,10 +1,12 @@
 #include "wipe_engine.h"
 
+#include "../desktop/cloaking.h"
+#include "../desktop/monitor_rules.h"
+#include "../desktop/monitors.h"
+#include "../desktop/shell_windows.h"
 #include "../processes/ignore_query.h"
-#include "bar_layout.h"
-#include "edge_geometry.h"
-#include "monitor_rules.h"
-#include "window_facts.h"
+#include "push_geometry.h"
+#include "wipe_rules.h"
 
 // Position only: no activation and no change of the stacking order. Moving
 // another thread's window synchronously waits for that thread to answer its
@@ -14,6 +16,11 @@
 void PostWindowMove(HWND window, Point to)
 {
     SetWindowPos(window, nullptr, to.x, to.y, 0, 0, SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOSIZE | SWP_ASYNCWINDOWPOS);
+}
+
+ShowState ShowStateOf(LONG style)
+{
+    return (style & WS_MINIMIZE) ? ShownMinimised : (style & WS_MAXIMIZE) ? ShownMaximised : ShownNormal;
 }
 
 // The window's rectangle, of its size now, with its top-left corner at `corner`.
@@ -28,9 +35,8 @@ struct PlannedMove {
 };
 
 struct PushRequest {
-    MovedWindowTable& moved;
-    const HWND* bars;
-    int barCount;
+    MovedWindowTable* moved;
+    const BarList* bars;
     Rect monitor;
     ScreenSize screen;  // the monitor's, whose own coordinates the rules take
     Edge edge;
@@ -68,8 +74,8 @@ static bool OnWipedMonitor(PushRequest& request, const Rect& r)
 static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 {
     PushRequest& request = *reinterpret_cast<PushRequest*>(param);
-    MovedWindowTable& moved = request.moved;
-    if (!window || MovedWindowTableFull(moved) || IsOneOfBars(request.bars, request.barCount, window) ||
+    MovedWindowTable& moved = *request.moved;
+    if (!window || MovedWindowTableFull(moved) || IsOneOfBars(*request.bars, window) ||
         window == request.desktop || IsShellsOwnWindow(request.shell, window))
         return TRUE;
     RECT rc;
@@ -117,20 +123,25 @@ static BOOL CALLBACK PushWindow(HWND window, LPARAM param)
 
 // The moves are decided first and posted last, so that what is about to
 // move can be written down before any window leaves its place.
-void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const HWND* bars, int barCount,
-                         const Rect& monitor, Edge edge, int line,
-                         void (*beforeMoves)(const MovedWindowTable& moved))
+void PushWindowsFromEdge(MovedWindowTable& moved, const IgnoreList& ignore, const BarList& bars, const Rect& monitor,
+                         Edge edge, int line, BeforeMoves beforeMoves)
 {
-    PushRequest request{moved, bars, barCount, monitor, SizeOf(monitor), edge, LineIntoMonitor(edge, line, monitor),
-                        GetDesktopWindow(), {}, false, {}, 0, {}, {}, 0, {}};
+    PushRequest request = {};
+    request.moved = &moved;
+    request.bars = &bars;
+    request.monitor = monitor;
+    request.screen = SizeOf(monitor);
+    request.edge = edge;
+    request.line = LineIntoMonitor(edge, line, monitor);
+    request.desktop = GetDesktopWindow();
     FindShellWindows(request.shell);
     BeginCloakQuery(request.cloak);
     BeginIgnoreQuery(request.ignore, ignore);
     EnumWindows(PushWindow, reinterpret_cast<LPARAM>(&request));
     EndIgnoreQuery(request.ignore);
     EndCloakQuery(request.cloak);
-    if (request.planned > 0 && beforeMoves)
-        beforeMoves(moved);
+    if (request.planned > 0 && beforeMoves.call)
+        beforeMoves.call(beforeMoves.context, moved);
     for (int i = 0; i < request.planned; ++i)
         PostWindowMove(request.moves[i].window, request.moves[i].to);
 }

@@ -1,5 +1,7 @@
 #include "wipe_rules.h"
 
+#include "../desktop/monitor_rules.h"
+
 FrontVerdict JudgeFrontWindow(WindowHandle front, WindowHandle bar, WindowHandle remembered, bool buttonHeld,
                               const FrontQuestions& ask)
 {
@@ -16,4 +18,10 @@ HoverStep NextHoverStep(HoverStage stage, const HoverFacts& facts)
     if (stage == HoverPolling)
         return heldOverBar ? HoverConfirms : HoverWaits;
     return heldOverBar ? HoverWipes : HoverPollsAgain;
+}
+
+bool StaysWhereTheSystemPutIt(const Rect& home, const Rect& now, Point sent, const Monitors& monitors)
+{
+    return monitors.count > 0 && !(Point{now.left, now.top} == sent) && !OnSomeMonitor(home, monitors) &&
+           OnSomeMonitor(now, monitors);
 }

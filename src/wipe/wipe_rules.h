@@ -45,3 +45,10 @@ struct HoverFacts {
 };
 
 HoverStep NextHoverStep(HoverStage stage, const HoverFacts& facts);
+
+// A pushed window whose home lies on no monitor now, its monitor gone, and
+// which the system has moved from where the push sent it onto a monitor,
+// stays there: sent home it would leave the screen. One still where it was
+// sent goes home, as after a change of resolution that comes back: its
+// place shows again with the display that holds it.
+bool StaysWhereTheSystemPutIt(const Rect& home, const Rect& now, Point sent, const Monitors& monitors);

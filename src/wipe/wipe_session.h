@@ -4,48 +4,42 @@
 #pragma once
 #include <windows.h>
 
+#include "../bars/bar.h"
+#include "../bars/bar_layout.h"
 #include "../config/ignore_list.h"
 #include "../config/settings.h"
-#include "bar_layout.h"
-#include "monitor_rules.h"
+#include "../desktop/full_screen.h"
+#include "moved_file_store.h"
 #include "moved_windows.h"
-#include "window_facts.h"
 
 // The shell's timer and hook callbacks, which call back into this session.
 struct WipeCallbacks {
     TIMERPROC dragHover;     // DragHoverTick
     TIMERPROC dragConfirm;   // DragConfirmTick
-    TIMERPROC restoreWatch;  // RestoreWatchTick, with the bar as its window
+    TIMERPROC restoreWatch;  // RestoreWatchTick, with the bar's window as its window
     HOOKPROC buttons;        // a low-level mouse hook that hands each press and release to ButtonSeen
 };
 
-// A bar is named by its place among `bars` (monitor_rules' BarPlace): the
-// primary's four are places 0 to 3, in Edge order, as they always were.
 struct WipeSession {
     HWND mainWindow;          // carries the drag-hover timers, and owns the bars
-    HWND bars[kMaxBars];      // each monitor's in its places; none until its edge first shows there
-    int barCount;             // one past the last place with a bar made; places below it may have none
-    int barsInUse;            // places of the monitors that have bars now
+    BarList bars;             // every bar made, each monitor's in Edge order, the primary's first
+    int monitorsWithBars;     // the first monitors that have bars now: all with Every screen, else the primary
     Monitors monitors;        // as found at start-up and at each change of the displays
     HBRUSH barBrush;          // paints every window of the bars' class
     ScreenSize screen;        // the primary screen
     const Settings* settings;
     const IgnoreList* ignore;
     MovedWindowTable moved;
-    // Per wiped edge, besides its bar, the one window that keeps the wipe in
-    // front: the one left there when the bar was refused the foreground, then
-    // the last desktop or ignored window found there.
-    HWND allowedInFront[kMaxBars];
-    // That window is the one that was in front as the wipe began, the drag's
-    // source: it keeps the wipe only until it is pressed on after the drop.
-    bool allowedUntilPressed[kMaxBars];
-    bool wiped[kMaxBars];     // the bar's restore watch runs
     // While a program shows full screen on a monitor that monitor's bars step
     // aside, hidden, and take no gesture; they come back on top when it
     // leaves. One bit per monitor.
     unsigned barsAside;
     FrontWindowLook front;
     WipeCallbacks timers;
+    // Asks Windows for the front for a bar: SetForegroundWindow, or a test's
+    // stand-in that refuses, as Windows does to a program that did not have
+    // the last input.
+    BOOL(WINAPI* requestForeground)(HWND window);
     // The window in front as the first gesture of a wipe began, before a bar
     // took the front: it gets the front back when Sashlet's own gesture ends the wipe.
     HWND frontBefore;
@@ -53,21 +47,24 @@ struct WipeSession {
     // is heard, so that the press in it after the drop ends the wipe.
     HHOOK buttonWatch;
     bool buttonReleased;      // since that wipe began
-    Rect moveStart;           // the bar's rectangle as the system's move loop began
     // Each push writes down what it moves in "Sashlet.moved" first: the
     // program does, tests mostly do not.
     bool keepsMovedFile;
+    MovedFileStore movedFile;
 };
 
-// Moves the bar in `place` out by the wipe distance at its monitor's DPI,
-// pushes the windows of its monitor reaching into the strip onto its line
-// and starts the bar's restore watch.
-void WipeEdge(WipeSession& wipe, int place);
+// Moves the bar out by the wipe distance at its monitor's DPI, pushes the
+// windows of its monitor reaching into the strip onto its line and starts
+// the bar's restore watch.
+void WipeEdge(WipeSession& wipe, Bar& bar);
 
-// After the bar in `place` was dragged: pushes the windows onto its inner
-// side where it lies, and starts its restore watch. A wiped bar dragged back
-// to its edge ends the wipe instead, the front going back as after the key.
-void WipeToDraggedBar(WipeSession& wipe, int place);
+// The system's move loop is about to move the bar.
+void BarMoveBegins(Bar& bar);
+
+// After the bar was dragged: pushes the windows onto its inner side where it
+// lies, and starts its restore watch. A wiped bar dragged back to its edge
+// ends the wipe instead, the front going back as after the key.
+void WipeToDraggedBar(WipeSession& wipe, Bar& bar);
 
 // Ends every wipe: bars home, every moved window back, drag-hover polling on again.
 void EndWipe(WipeSession& wipe);
@@ -76,9 +73,6 @@ void EndWipe(WipeSession& wipe);
 // button's wipe): the window in front is remembered, unless a wipe is under
 // way already or it is Sashlet's own.
 void GestureBegins(WipeSession& wipe);
-
-// The system's move loop is about to move the bar in `place`.
-void BarMoveBegins(WipeSession& wipe, int place);
 
 // A button was pressed or released at `at`, heard while a window other than
 // the bar keeps a wipe: a press in that window after the button has once
@@ -97,7 +91,7 @@ void EdgeKeyPressed(WipeSession& wipe, Edge edge);
 
 // Escape on a wiped bar, which is in front since its wipe, ends the wipe and
 // gives the front back.
-void EscapeOnBar(WipeSession& wipe, int place);
+void EscapeOnBar(WipeSession& wipe, Bar& bar);
 
 // Sashlet is ending, or the whole session is (signing out, shutting down,
 // restarting for updates): every wipe ends, and the programs whose windows
@@ -131,8 +125,4 @@ void PointerLeftBars(WipeSession& wipe);
 // The timers' work.
 void DragHoverTick(WipeSession& wipe);
 void DragConfirmTick(WipeSession& wipe);
-void RestoreWatchTick(WipeSession& wipe, int place);
-
-// Lets a test refuse the bar the foreground, as Windows does to a program
-// that did not have the last input; none restores SetForegroundWindow.
-void SetForegroundRequestForTests(BOOL(WINAPI* request)(HWND window));
+void RestoreWatchTick(WipeSession& wipe, Bar& bar);

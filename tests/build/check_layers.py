@@ -13,7 +13,7 @@ ROOT = os.path.abspath(sys.argv.pop(1) if len(sys.argv) > 1 else os.path.join(os
 SRC = os.path.join(ROOT, 'src')
 RES = os.path.join(ROOT, 'res')
 # Bottom to top.
-LAYERS = ['res', 'common', 'config', 'processes', 'wipe', 'options', 'app']
+LAYERS = ['res', 'common', 'config', 'processes', 'desktop', 'bars', 'wipe', 'options', 'app']
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 

@@ -6,8 +6,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "wipe/edge_geometry.h"
-#include "wipe/monitor_rules.h"
+#include "bars/bar_geometry.h"
+#include "desktop/monitor_rules.h"
+#include "wipe/push_geometry.h"
 
 namespace {
 struct Desk {
@@ -38,15 +39,14 @@ int Owners(const Rect& window, const Monitors& monitors)
     return owners;
 }
 
-// What a wipe of the bar in `place` takes, by the rules the push asks in turn.
-bool Taken(int place, const Monitors& monitors, const Rect& window, int distance)
+// What a wipe of the bar on that edge of that monitor takes, by the rules the push asks in turn.
+bool Taken(int monitor, Edge edge, const Monitors& monitors, const Rect& window, int distance)
 {
-    const Rect m = MonitorOfPlace(place, monitors);
-    const Edge edge = EdgeOfBar(place);
+    const Rect m = MonitorOrPrimary(monitors, monitor);
     const Rect r = IntoMonitor(window, m);
-    const int line = LineIntoMonitor(edge, WipeLineOn(place, monitors, distance), m);
+    const int line = LineIntoMonitor(edge, WipeLineOn(edge, m, distance), m);
     return !IsBeyondEdge(edge, r, SizeOf(m)) && ReachesPastLine(edge, r, line) &&
-           MeetsScreenAlongEdge(edge, r, SizeOf(m)) && LargerPartOn(window, monitors, MonitorOfBar(place));
+           MeetsScreenAlongEdge(edge, r, SizeOf(m)) && LargerPartOn(window, monitors, monitor);
 }
 }
 
@@ -114,10 +114,7 @@ TEST_CASE("each monitor's bars lie along its own edges, and wipe only what belon
             for (Edge edge : kAllEdges) {
                 CAPTURE(i);
                 CAPTURE(edge);
-                const int place = BarPlace(i, edge);
-                CHECK(MonitorOfBar(place) == i);
-                CHECK(EdgeOfBar(place) == edge);
-                const Rect bar = BarRestRectOn(place, ms, t, margin);
+                const Rect bar = BarRestRectOn(edge, m, t, margin);
                 CHECK(Inside(bar, m));
                 const bool across = edge == EdgeLeft || edge == EdgeRight;
                 CHECK((across ? bar.right - bar.left : bar.bottom - bar.top) == t);
@@ -130,16 +127,16 @@ TEST_CASE("each monitor's bars lie along its own edges, and wipe only what belon
                 CHECK(outer == monitorEdge);
                 // Wiped, the bar stands on the line, d in from the monitor's edge,
                 // on its outer side for the Left and Top edges (as at rest).
-                const int line = WipeLineOn(place, ms, d);
+                const int line = WipeLineOn(edge, m, d);
                 CHECK(line == monitorEdge + (edge == EdgeLeft || edge == EdgeTop ? d : -d));
-                const Point corner = BarWipedCornerOn(place, ms, margin, d);
+                const Point corner = BarWipedCornerOn(edge, m, margin, d);
                 const Rect wiped = {corner.x, corner.y, corner.x + bar.right - bar.left,
                                     corner.y + bar.bottom - bar.top};
                 CHECK(BarInnerSide(edge, wiped) == line + (edge == EdgeLeft || edge == EdgeTop ? t : 0));
                 CHECK(Inside(wiped, m));
                 // A drag far past the monitor keeps the bar's length and its margins there.
                 const Rect far = {bar.left - 5000, bar.top - 5000, bar.right - 5000, bar.bottom - 5000};
-                const Rect dragged = ConstrainedDragRectOn(place, far, ms, margin);
+                const Rect dragged = ConstrainedDragRectOn(edge, far, m, margin);
                 CHECK((across ? dragged.top : dragged.left) == (across ? bar.top : bar.left));
                 CHECK((across ? dragged.bottom : dragged.right) == (across ? bar.bottom : bar.right));
                 // A window in the strip of this monitor is taken by this bar
@@ -149,8 +146,9 @@ TEST_CASE("each monitor's bars lie along its own edges, and wipe only what belon
                                      : edge == EdgeRight ? Rect{m.right - 210, midY, m.right - 10, midY + 100}
                                      : edge == EdgeTop   ? Rect{midX, m.top + 10, midX + 200, m.top + 110}
                                                          : Rect{midX, m.bottom - 110, midX + 200, m.bottom - 10};
-                for (int other = 0; other < ms.count * EdgeCount; ++other)
-                    CHECK(Taken(other, ms, inStrip, d) == (other == place));
+                for (int other = 0; other < ms.count; ++other)
+                    for (Edge otherEdge : kAllEdges)
+                        CHECK(Taken(other, otherEdge, ms, inStrip, d) == (other == i && otherEdge == edge));
             }
         }
     }
@@ -159,18 +157,17 @@ TEST_CASE("each monitor's bars lie along its own edges, and wipe only what belon
 TEST_CASE("the two bars of a shared edge each wipe their own side")
 {
     const Monitors& ms = kDesks[0].monitors;
-    const int mainRight = BarPlace(0, EdgeRight), secondLeft = BarPlace(1, EdgeLeft);
-    const Rect a = BarRestRectOn(mainRight, ms, 2, 0), b = BarRestRectOn(secondLeft, ms, 2, 0);
+    const Rect a = BarRestRectOn(EdgeRight, ms.rects[0], 2, 0), b = BarRestRectOn(EdgeLeft, ms.rects[1], 2, 0);
     CHECK(a.right == 1024);
     CHECK(b.left == 1024);
     const Rect nearOnMain = {900, 100, 1020, 300}, nearOnSecond = {1030, 100, 1150, 300};
     const Rect across = {990, 400, 1090, 500};  // more on the second
-    CHECK(Taken(mainRight, ms, nearOnMain, 150));
-    CHECK_FALSE(Taken(secondLeft, ms, nearOnMain, 150));
-    CHECK(Taken(secondLeft, ms, nearOnSecond, 150));
-    CHECK_FALSE(Taken(mainRight, ms, nearOnSecond, 150));
-    CHECK(Taken(secondLeft, ms, across, 150));
-    CHECK_FALSE(Taken(mainRight, ms, across, 150));
+    CHECK(Taken(0, EdgeRight, ms, nearOnMain, 150));
+    CHECK_FALSE(Taken(1, EdgeLeft, ms, nearOnMain, 150));
+    CHECK(Taken(1, EdgeLeft, ms, nearOnSecond, 150));
+    CHECK_FALSE(Taken(0, EdgeRight, ms, nearOnSecond, 150));
+    CHECK(Taken(1, EdgeLeft, ms, across, 150));
+    CHECK_FALSE(Taken(0, EdgeRight, ms, across, 150));
 }
 
 TEST_CASE("the monitor at a point, the ones covered whole, and the bars' monitors")
@@ -190,54 +187,8 @@ TEST_CASE("the monitor at a point, the ones covered whole, and the bars' monitor
     CHECK(MonitorsWithBars(Monitors{{}, 0}, true) == 1);
     CHECK(IndexOfMonitor(three, Rect{1024, 0, 2048, 768}) == 2);
     CHECK(IndexOfMonitor(three, Rect{1024, 0, 2048, 769}) == -1);
-    // A place on a monitor the list no longer has falls back to the main one.
-    CHECK(MonitorOfPlace(BarPlace(5, EdgeTop), three) == three.rects[0]);
+    // A bar on a monitor the list no longer has falls back to the main one.
+    CHECK(MonitorOrPrimary(three, 5) == three.rects[0]);
+    CHECK(MonitorOrPrimary(Monitors{{}, 0}, 0) == Rect{0, 0, 0, 0});
 }
 
-TEST_CASE("a window whose monitor went while it was pushed stays where the system put it, and only then")
-{
-    const Monitors mainAlone = {{{0, 0, 1024, 768}}, 1};
-    const Rect homeOnGone = {1100, 100, 1400, 300}, putOnMain = {100, 100, 400, 300};
-    const Point sent = {1250, 100};
-    CHECK(StaysWhereTheSystemPutIt(homeOnGone, putOnMain, sent, mainAlone));
-    // Still where the push sent it, it goes home: a smaller resolution that
-    // comes back shows it there again.
-    const Rect stillSent = {1250, 100, 1550, 300}, sentOnMain = {900, 100, 1200, 300};
-    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, stillSent, sent, mainAlone));
-    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, sentOnMain, Point{900, 100}, mainAlone));
-    // Moved, but off every monitor too: home.
-    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, Rect{2000, 100, 2300, 300}, sent, mainAlone));
-    // A home with a sliver on a monitor is still on the screen.
-    CHECK_FALSE(StaysWhereTheSystemPutIt(Rect{1020, 100, 1320, 300}, putOnMain, sent, mainAlone));
-    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, putOnMain, sent, Monitors{{}, 0}));
-}
-
-TEST_CASE("titles name the edge, and the monitor past the first")
-{
-    char title[kBarTitleSize];
-    const struct {
-        int place;
-        const char* title;
-    } rows[] = {{0, "SashletLeft"},
-                {3, "SashletBottom"},
-                {BarPlace(1, EdgeLeft), "SashletLeft 2"},
-                {BarPlace(1, EdgeBottom), "SashletBottom 2"},
-                {BarPlace(kMaxMonitors - 1, EdgeBottom), "SashletBottom 16"}};
-    for (const auto& r : rows) {
-        FormatBarTitle(r.place, title);
-        CHECK(std::string(title) == r.title);
-    }
-}
-
-TEST_CASE("a small monitor drops a margin it cannot keep, and the spacing follows its DPI")
-{
-    CHECK(CornerMarginOn(ScreenSize{1024, 768}, 384) == 384);
-    CHECK(CornerMarginOn(ScreenSize{1024, 768}, 385) == 0);
-    CHECK(CornerMarginOn(ScreenSize{600, 800}, 301) == 0);
-    CHECK(CornerMarginOn(ScreenSize{600, 800}, -1) == 0);
-    CHECK(SpacingAtDpi(75, 96, 96) == 75);
-    CHECK(SpacingAtDpi(75, 96, 144) == 113);
-    CHECK(SpacingAtDpi(113, 144, 96) == 75);
-    CHECK(SpacingAtDpi(75, 96, 120) == 94);
-    CHECK(SpacingAtDpi(75, 0, 144) == 75);
-}

@@ -82,3 +82,21 @@ TEST_CASE("a button held over a shown bar is confirmed a tick later, and only th
         CHECK(NextHoverStep(HoverConfirming, r.facts) == r.confirming);
     }
 }
+
+TEST_CASE("a window whose monitor went while it was pushed stays where the system put it, and only then")
+{
+    const Monitors mainAlone = {{{0, 0, 1024, 768}}, 1};
+    const Rect homeOnGone = {1100, 100, 1400, 300}, putOnMain = {100, 100, 400, 300};
+    const Point sent = {1250, 100};
+    CHECK(StaysWhereTheSystemPutIt(homeOnGone, putOnMain, sent, mainAlone));
+    // Still where the push sent it, it goes home: a smaller resolution that
+    // comes back shows it there again.
+    const Rect stillSent = {1250, 100, 1550, 300}, sentOnMain = {900, 100, 1200, 300};
+    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, stillSent, sent, mainAlone));
+    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, sentOnMain, Point{900, 100}, mainAlone));
+    // Moved, but off every monitor too: home.
+    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, Rect{2000, 100, 2300, 300}, sent, mainAlone));
+    // A home with a sliver on a monitor is still on the screen.
+    CHECK_FALSE(StaysWhereTheSystemPutIt(Rect{1020, 100, 1320, 300}, putOnMain, sent, mainAlone));
+    CHECK_FALSE(StaysWhereTheSystemPutIt(homeOnGone, putOnMain, sent, Monitors{{}, 0}));
+}

@@ -12,3 +12,9 @@ int SoakOptions(int n);
 // USER objects in use in the session; GDI objects of the process owning `w`, by type.
 int UserObjects();
 int GdiObjects(HWND w);
+
+// Commands of probe_processes.cpp, as the command table calls them: argv[2]
+// onward are the command's own arguments; `w` the window they name, if any.
+int EndSession(char** argv, HWND w);
+int Resources(char** argv, HWND w);
+int LoadIn(char** argv, HWND w);

@@ -113,12 +113,12 @@ TEST_CASE_FIXTURE(BusyDesktop, "a restore watch asks about an unchanged foregrou
     HWND bar = CreateWindowExA(0, "STATIC", "bar", WS_POPUP, 0, 0, 2, 100, nullptr, nullptr, nullptr, nullptr);
     HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     REQUIRE(bar);
-    wipe.bars[EdgeLeft] = bar;
+    Bar& leftBar = AddBar(bar, EdgeLeft);
     wipe.mainWindow = main;
     Push(EdgeLeft, 150);
     REQUIRE(Settled());
     REQUIRE(IsAt("a1", 150, 300));
-    auto tick = [&] { RestoreWatchTick(wipe, EdgeLeft); };
+    auto tick = [&] { RestoreWatchTick(wipe, leftBar); };
     auto lookupsOver = [&](int ticks) {
         const unsigned long before = ImagePathLookupCount();
         for (int i = 0; i < ticks; ++i)

@@ -15,7 +15,7 @@
 #include "options/options_page.h"
 #include "options/options_sheet.h"
 #include "resource.h"
-#include "wipe/edge_keys.h"
+#include "bars/edge_keys.h"
 #include "test_files.h"
 
 namespace {

@@ -24,17 +24,22 @@ struct Bars : WipeScene {
         wc.hInstance = g_app.instance;
         wc.lpszClassName = "SashletResourceTestBar";
         RegisterClassA(&wc);
-        for (int e = 0; e < EdgeCount; ++e)
-            wipe.bars[e] = CreateBarWindow(g_app.instance, wc.lpszClassName, nullptr, e,
-                                           Rect{0, 0, 0, 0});
+        wipe.mainWindow = CreateWindowExA(0, wc.lpszClassName, "main", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                          g_app.instance, nullptr);
         wipe.screen = ScreenSize{1024, 768};
         settings = Settings{1, 1, 1, 1, 2, 0, 255, 255, 0, 0, 2};
+        ApplySettingsToBars(wipe, KeepForeground);
+        // The window procedure finds its bars in the program's state.
+        g_app.wipe.bars = wipe.bars;
     }
     ~Bars()
     {
-        for (HWND bar : wipe.bars)
-            DestroyWindow(bar);
+        g_app.wipe.bars = BarList{};
+        for (const Bar& bar : wipe.bars)
+            DestroyWindow(bar.window);
+        DestroyWindow(wipe.mainWindow);
     }
+    HWND TopBar() { return BarAt(wipe.bars, 0, EdgeTop)->window; }
 };
 }
 
@@ -53,15 +58,15 @@ TEST_CASE_FIXTURE(Bars, "each layout frees the brush of the one before")
 
 TEST_CASE_FIXTURE(Bars, "the direction cursors are loaded once")
 {
-    for (HCURSOR& c : g_app.barCursors)
+    for (HCURSOR& c : g_app.cursors.byEdge)
         c = nullptr;
-    SendMessageA(wipe.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-    HCURSOR first = g_app.barCursors[EdgeTop];
+    SendMessageA(TopBar(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    HCURSOR first = g_app.cursors.byEdge[EdgeTop];
     REQUIRE(first != nullptr);
     for (int i = 0; i < 1000; ++i)
-        SendMessageA(wipe.bars[EdgeTop], WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-    CHECK(g_app.barCursors[EdgeTop] == first);
-    CHECK(g_app.barCursors[EdgeLeft] == nullptr);
+        SendMessageA(TopBar(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    CHECK(g_app.cursors.byEdge[EdgeTop] == first);
+    CHECK(g_app.cursors.byEdge[EdgeLeft] == nullptr);
 }
 
 TEST_CASE("the swatch brush goes with the page")

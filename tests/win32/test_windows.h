@@ -6,9 +6,9 @@
 #include <string>
 
 #include "config/settings.h"
+#include "desktop/monitors.h"
 #include "wipe/wipe_engine.h"
 #include "wipe/wipe_session.h"
-#include "wipe/window_facts.h"
 #include "test_files.h"
 
 // What a wipe works on, owned by the test and handed in: the real screen, the
@@ -24,7 +24,8 @@ struct WipeScene {
     {
         wipe.screen = ScreenSize{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         FindMonitors(wipe.monitors);
-        wipe.barCount = wipe.barsInUse = EdgeCount;
+        wipe.monitorsWithBars = 1;
+        wipe.requestForeground = SetForegroundWindow;
         wipe.settings = &settings;
         wipe.ignore = &ignore;
         ClearMovedWindowTable(wipe.moved);
@@ -36,7 +37,17 @@ struct WipeScene {
     void Push(Edge edge, int line)
     {
         const Rect screen = {0, 0, wipe.screen.width, wipe.screen.height};
-        PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, wipe.barCount, screen, edge, line);
+        PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, screen, edge, line);
+    }
+    // A window of the test's own taken for a bar.
+    Bar& AddBar(HWND window, Edge edge, int monitor = 0)
+    {
+        Bar& bar = wipe.bars.items[wipe.bars.count++];
+        bar = Bar{};
+        bar.window = window;
+        bar.edge = edge;
+        bar.monitor = monitor;
+        return bar;
     }
     void Restore() { RestoreMovedWindows(wipe.moved); }
     int Moved() const { return wipe.moved.count; }

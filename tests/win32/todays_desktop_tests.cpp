@@ -7,7 +7,8 @@
 #include <string>
 
 #include "resource.h"
-#include "wipe/window_facts.h"
+#include "desktop/cloaking.h"
+#include "desktop/monitor_rules.h"
 #include "test_windows.h"
 
 namespace {
@@ -30,22 +31,20 @@ struct ShownLeftBar : WipeScene {
         RegisterClassA(&wc);
         wipe.mainWindow = CreateWindowExA(0, wc.lpszClassName, "main", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                           instance, nullptr);
-        for (int e = 0; e < EdgeCount; ++e)
-            wipe.bars[e] = CreateBarWindow(instance, wc.lpszClassName, wipe.mainWindow, e,
-                                           Rect{0, 0, 0, 0});
         ApplySettingsToBars(wipe, KeepForeground);
     }
     ~ShownLeftBar()
     {
-        SetForegroundRequestForTests(nullptr);
         KillTimer(wipe.mainWindow, IDT_DRAG_HOVER);
         KillTimer(wipe.mainWindow, IDT_DRAG_CONFIRM);
-        KillTimer(wipe.bars[EdgeLeft], IDT_WATCH_LEFT);
-        for (HWND& bar : wipe.bars)
-            DestroyWindow(bar);
+        for (const Bar& bar : wipe.bars) {
+            KillTimer(bar.window, IDT_WATCH_LEFT + bar.edge);
+            DestroyWindow(bar.window);
+        }
         DestroyWindow(wipe.mainWindow);
     }
-    void Watch() { RestoreWatchTick(wipe, EdgeLeft); }
+    Bar& Left() { return *BarAt(wipe.bars, 0, EdgeLeft); }
+    void Watch() { RestoreWatchTick(wipe, Left()); }
     TestWindows windows;
 };
 
@@ -84,7 +83,7 @@ TEST_CASE_FIXTURE(ShownLeftBar, "the desktop's icon window and the taskbars are 
                               "other:500,300,100,100",
                           "other"));
     REQUIRE(GetShellWindow() == Find("icons"));
-    WipeEdge(wipe, EdgeLeft);
+    WipeEdge(wipe, Left());
     REQUIRE(windows.Settle());
     CHECK(IsAt("a", 150, 100));
     CHECK(IsAt("icons", 0, 0));
@@ -117,7 +116,7 @@ TEST_CASE_FIXTURE(ShownLeftBar, "a held file wipes though Windows refuses the ba
 {
     REQUIRE(windows.Start("source:400,300,200,150 a:10,100,200,100 other:700,500,100,100", "other"));
     REQUIRE(BringForward("source"));
-    SetForegroundRequestForTests(RefuseForeground);
+    wipe.requestForeground = RefuseForeground;
     SetCursorPos(1, 400);
     Button(MOUSEEVENTF_LEFTDOWN);
     REQUIRE((GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0);
@@ -220,14 +219,13 @@ struct BarsOnEveryScreen : DeclaredTwoHalves, ShownLeftBar {
         settings.everyScreen = 1;
         ApplySettingsToBars(wipe, KeepForeground);
     }
-    ~BarsOnEveryScreen() { KillTimer(wipe.bars[BarPlace(1, EdgeLeft)], IDT_WATCH_LEFT); }
-    const int secondLeft = BarPlace(1, EdgeLeft);
+    Bar& SecondLeft() { return *BarAt(wipe.bars, 1, EdgeLeft); }
     // The second monitor is at 144 DPI, the system at 96.
     int SecondLine() const
     {
         return 512 + SpacingAtDpi(GetSystemMetrics(SM_CXICONSPACING), 96, 144) * settings.openWidth;
     }
-    bool Shown(int place) const { return (GetWindowLongA(wipe.bars[place], GWL_STYLE) & WS_VISIBLE) != 0; }
+    static bool Shown(const Bar& bar) { return (GetWindowLongA(bar.window, GWL_STYLE) & WS_VISIBLE) != 0; }
 };
 }
 
@@ -235,31 +233,31 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe mov
 {
     REQUIRE(windows.Start("a:10,100,200,100 b:520,100,200,100 across:400,400,200,100 other:300,600,100,100",
                           "other"));
-    REQUIRE(wipe.barsInUse == 2 * EdgeCount);
+    REQUIRE(wipe.monitorsWithBars == 2);
     char title[64];
-    GetWindowTextA(wipe.bars[secondLeft], title, sizeof title);
+    GetWindowTextA(SecondLeft().window, title, sizeof title);
     CHECK(std::string(title) == "SashletLeft 2");
-    CHECK(GetWindow(wipe.bars[secondLeft], GW_OWNER) == wipe.mainWindow);
+    CHECK(GetWindow(SecondLeft().window, GW_OWNER) == wipe.mainWindow);
     RECT bar;
-    GetWindowRect(wipe.bars[secondLeft], &bar);
+    GetWindowRect(SecondLeft().window, &bar);
     CHECK(bar.left == 512);
     CHECK(bar.bottom - bar.top == 768);
-    CHECK(Shown(secondLeft));
+    CHECK(Shown(SecondLeft()));
     // A bar is made only once its edge shows.
-    CHECK(wipe.bars[BarPlace(1, EdgeRight)] == nullptr);
+    CHECK(BarAt(wipe.bars, 1, EdgeRight) == nullptr);
 
-    WipeEdge(wipe, secondLeft);
+    WipeEdge(wipe, SecondLeft());
     REQUIRE(windows.Settle());
     CHECK(IsAt("b", SecondLine(), 100));
     CHECK(IsAt("a", 10, 100));
     CHECK(IsAt("across", 400, 400));  // more of it on the main screen
     REQUIRE(BringForward("other"));
-    RestoreWatchTick(wipe, secondLeft);
+    RestoreWatchTick(wipe, SecondLeft());
     CHECK(ArrivesAt("b", 520, 100));
 
     // The main screen's wipe leaves the second monitor's windows alone, at
     // the DPI of its own monitor.
-    WipeEdge(wipe, EdgeLeft);
+    WipeEdge(wipe, Left());
     REQUIRE(windows.Settle());
     CHECK(IsAt("a", GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth, 100));
     CHECK(IsAt("b", 520, 100));
@@ -269,36 +267,36 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe mov
     REQUIRE(windows.Settle());
     CHECK(IsAt("a", 10, 100));
     CHECK(IsAt("b", SecondLine(), 100));
-    CHECK(wipe.wiped[secondLeft]);
+    CHECK(SecondLeft().wiped);
     EndWipe(wipe);
     CHECK(ArrivesAt("b", 520, 100));
 
     // Switched on, the edge gets its bars, and the last one shown is in front.
     settings.right = 1;
     ApplySettingsToBars(wipe, ActivateBars);
-    const int secondRight = BarPlace(1, EdgeRight);
-    REQUIRE(wipe.bars[secondRight] != nullptr);
-    GetWindowTextA(wipe.bars[secondRight], title, sizeof title);
+    const Bar* secondRight = BarAt(wipe.bars, 1, EdgeRight);
+    REQUIRE(secondRight != nullptr);
+    GetWindowTextA(secondRight->window, title, sizeof title);
     CHECK(std::string(title) == "SashletRight 2");
-    CHECK(Shown(secondRight));
-    CHECK(GetActiveWindow() == wipe.bars[secondRight]);
+    CHECK(Shown(*secondRight));
+    CHECK(GetActiveWindow() == secondRight->window);
 }
 
 TEST_CASE_FIXTURE(BarsOnEveryScreen, "a push on one monitor leaves the windows another monitor's wipe moved")
 {
     REQUIRE(windows.Start("a:10,100,200,100 b:900,300,100,100 tray2:600,0,40,300:tray2", "tray2"));
-    WipeEdge(wipe, EdgeLeft);
+    WipeEdge(wipe, Left());
     REQUIRE(windows.Settle());
     const int line = GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth;
     REQUIRE(IsAt("a", line, 100));
     // Before the first wipe's watch has seen it, the second monitor's Right
     // edge pushes: its own window moves, the first monitor's stays pushed.
-    PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, wipe.barCount, kTwoHalves[1], EdgeRight, 1024 - 300);
+    PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, kTwoHalves[1], EdgeRight, 1024 - 300);
     REQUIRE(windows.Settle());
     CHECK(IsAt("a", line, 100));
     CHECK(IsAt("b", 1024 - 300 - 100, 300));
     // The second monitor's taskbar is the shell's: no wipe moves it.
-    WipeEdge(wipe, secondLeft);
+    WipeEdge(wipe, SecondLeft());
     REQUIRE(windows.Settle());
     CHECK(IsAt("tray2", 600, 0));
     EndWipe(wipe);
@@ -311,21 +309,21 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "a full-screen program on one monitor hides
     REQUIRE(windows.Start("fs:512,0,512,768 other:100,600,100,100", "other"));
     REQUIRE(BringForward("fs"));
     DragHoverTick(wipe);
-    CHECK_FALSE(Shown(secondLeft));
-    CHECK(Shown(EdgeLeft));
+    CHECK_FALSE(Shown(SecondLeft()));
+    CHECK(Shown(Left()));
     // Its key does nothing there, and still works on the main screen.
     SetCursorPos(700, 300);
     EdgeKeyPressed(wipe, EdgeLeft);
-    CHECK_FALSE(wipe.wiped[secondLeft]);
+    CHECK_FALSE(SecondLeft().wiped);
     REQUIRE(BringForward("other"));
     DragHoverTick(wipe);
-    CHECK(Shown(secondLeft));
+    CHECK(Shown(SecondLeft()));
 }
 
 TEST_CASE_FIXTURE(BarsOnEveryScreen, "a monitor that goes while its windows are pushed leaves them where they are")
 {
     REQUIRE(windows.Start("b:520,100,200,100 other:300,600,100,100", "other"));
-    WipeEdge(wipe, secondLeft);
+    WipeEdge(wipe, SecondLeft());
     REQUIRE(windows.Settle());
     REQUIRE(IsAt("b", SecondLine(), 100));
     // Unplugged: Windows has moved the window onto the monitor left, and says so.
@@ -337,7 +335,7 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "a monitor that goes while its windows are 
     REQUIRE(windows.Settle());
     CHECK(IsAt("b", 100, 100));
     CHECK(wipe.moved.count == 0);
-    CHECK(wipe.barsInUse == EdgeCount);
-    CHECK_FALSE(Shown(secondLeft));
-    CHECK_FALSE(wipe.wiped[secondLeft]);
+    CHECK(wipe.monitorsWithBars == 1);
+    CHECK_FALSE(Shown(SecondLeft()));
+    CHECK_FALSE(SecondLeft().wiped);
 }

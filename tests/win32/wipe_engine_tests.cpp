@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "wipe/wipe_engine.h"
-#include "wipe/window_facts.h"
+#include "desktop/cloaking.h"
+#include "desktop/shell_windows.h"
 #include "config/ignore_list_store.h"
 #include "test_windows.h"
 

@@ -1,10 +1,6 @@
 #include "monitor_rules.h"
 
-#include <cstring>
-
 #include "../config/edges.h"
-#include "../config/settings.h"
-#include "edge_geometry.h"
 
 ScreenSize SizeOf(const Rect& m) { return ScreenSize{m.right - m.left, m.bottom - m.top}; }
 
@@ -66,12 +62,6 @@ bool OnSomeMonitor(const Rect& window, const Monitors& monitors)
     return false;
 }
 
-bool StaysWhereTheSystemPutIt(const Rect& home, const Rect& now, Point sent, const Monitors& monitors)
-{
-    return monitors.count > 0 && !(Point{now.left, now.top} == sent) && !OnSomeMonitor(home, monitors) &&
-           OnSomeMonitor(now, monitors);
-}
-
 int MonitorAt(const Monitors& monitors, int count, Point p)
 {
     for (int i = 0; i < count && i < monitors.count; ++i) {
@@ -90,16 +80,6 @@ int IndexOfMonitor(const Monitors& monitors, const Rect& monitor)
     return -1;
 }
 
-bool SameMonitors(const Monitors& a, const Monitors& b)
-{
-    if (a.count != b.count)
-        return false;
-    for (int i = 0; i < a.count; ++i)
-        if (!(a.rects[i] == b.rects[i]))
-            return false;
-    return true;
-}
-
 unsigned MonitorsCovered(const Rect& window, const Monitors& monitors, int count)
 {
     unsigned covered = 0;
@@ -107,28 +87,6 @@ unsigned MonitorsCovered(const Rect& window, const Monitors& monitors, int count
         if (Covers(window, monitors.rects[i]))
             covered |= 1u << i;
     return covered;
-}
-
-int MonitorsWithBars(const Monitors& monitors, bool everyScreen)
-{
-    return everyScreen && monitors.count > 1 ? monitors.count : 1;
-}
-
-int CornerMarginOn(ScreenSize monitor, int margin)
-{
-    const int smaller = monitor.width < monitor.height ? monitor.width : monitor.height;
-    return margin < 0 || margin > smaller / 2 ? 0 : margin;
-}
-
-void FormatBarTitle(int place, char* out)
-{
-    const char* title = kEdges[EdgeOfBar(place)].barTitle;
-    const size_t n = strlen(title);
-    memcpy(out, title, n + 1);
-    if (MonitorOfBar(place) == 0)
-        return;
-    out[n] = ' ';
-    FormatDecimal(MonitorOfBar(place) + 1, out + n + 1);
 }
 
 int SpacingAtDpi(int systemSpacing, int systemDpi, int monitorDpi)
@@ -139,37 +97,7 @@ int SpacingAtDpi(int systemSpacing, int systemDpi, int monitorDpi)
     return (systemSpacing * monitorDpi + systemDpi / 2) / systemDpi;
 }
 
-Rect MonitorOfPlace(int place, const Monitors& monitors)
+Rect MonitorOrPrimary(const Monitors& monitors, int index)
 {
-    const int m = MonitorOfBar(place);
-    return m < monitors.count ? monitors.rects[m] : monitors.count ? monitors.rects[0] : Rect{0, 0, 0, 0};
-}
-
-Rect BarRestRectOn(int place, const Monitors& monitors, int t, int margin)
-{
-    const Rect m = MonitorOfPlace(place, monitors);
-    const ScreenSize size = SizeOf(m);
-    return OutOfMonitor(BarRestRect(EdgeOfBar(place), size, t, CornerMarginOn(size, margin)), m);
-}
-
-Point BarWipedCornerOn(int place, const Monitors& monitors, int margin, int d)
-{
-    const Rect m = MonitorOfPlace(place, monitors);
-    const ScreenSize size = SizeOf(m);
-    return OutOfMonitor(BarWipedCorner(EdgeOfBar(place), size, CornerMarginOn(size, margin), d), m);
-}
-
-int WipeLineOn(int place, const Monitors& monitors, int d)
-{
-    const Rect m = MonitorOfPlace(place, monitors);
-    const Edge edge = EdgeOfBar(place);
-    return LineOutOfMonitor(edge, WipeLine(edge, SizeOf(m), d), m);
-}
-
-Rect ConstrainedDragRectOn(int place, const Rect& proposed, const Monitors& monitors, int margin)
-{
-    const Rect m = MonitorOfPlace(place, monitors);
-    const ScreenSize size = SizeOf(m);
-    return OutOfMonitor(
-        ConstrainedDragRect(EdgeOfBar(place), IntoMonitor(proposed, m), size, CornerMarginOn(size, margin)), m);
+    return index < monitors.count ? monitors.rects[index] : monitors.count ? monitors.rects[0] : Rect{0, 0, 0, 0};
 }
