@@ -31,6 +31,7 @@ add_library(sashlet_win32 STATIC
     src/wipe/wipe_session.cpp
     src/wipe/drag_hover.cpp
     src/wipe/front_given_back.cpp
+    src/wipe/rest_on_bar.cpp
     src/wipe/wipe_engine.cpp
     src/wipe/moved_file_store.cpp
     src/bars/bar_layout.cpp

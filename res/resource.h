@@ -39,6 +39,8 @@
 #define IDC_OPEN_WIDTH_EDIT     1014
 #define IDC_COLOR_SWATCH        1015
 #define IDC_EVERY_SCREEN_CHECK  1032
+#define IDC_HOVER_EDIT          1033
+#define IDC_HOVER_SPIN          1034
 
 // Controls of the Ignore page; Delete shares IDCANCEL's value
 #define IDC_IGNORE_LIST         1016
@@ -67,6 +69,7 @@
 #define IDT_WATCH_TOP           15
 #define IDT_WATCH_BOTTOM        16
 #define IDT_DRAG_CONFIRM        17      // main window, 300 ms after a button was found over a bar: still held?
+#define IDT_REST                18      // a bar, once, HoverDelay after the pointer came to rest on it
 
 // Context menu commands
 #define IDM_OPTIONS             40001

@@ -65,13 +65,14 @@ static void OnCommand(HWND window, int id, HWND, UINT)
 
 static void OnMouseMove(HWND window, int, int, UINT)
 {
-    if (const Bar* bar = BarOf(window))
+    Bar* bar = BarOf(window);
+    if (bar)
         SetBarCursor(g_app.cursors, g_app.instance, bar->edge);
     AskForLeaveNotice(window);
-    PointerOverBar(g_app.wipe);
+    PointerOverBar(g_app.wipe, bar);
 }
 
-static void OnMouseLeave(HWND) { PointerLeftBars(g_app.wipe); }
+static void OnMouseLeave(HWND window) { PointerLeftBar(g_app.wipe, BarOf(window)); }
 
 // Windows posts the keys registered on the main window to it.
 static void OnHotKey(HWND window, int id, UINT, UINT)
@@ -208,6 +209,12 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 void CALLBACK DragHoverTimer(HWND, UINT, UINT_PTR, DWORD) { DragHoverTick(g_app.wipe); }
 
 void CALLBACK DragConfirmTimer(HWND, UINT, UINT_PTR, DWORD) { DragConfirmTick(g_app.wipe); }
+
+void CALLBACK RestTimer(HWND window, UINT, UINT_PTR, DWORD)
+{
+    if (Bar* bar = BarOf(window))
+        RestTick(g_app.wipe, *bar);
+}
 
 void CALLBACK RestoreWatchTimer(HWND window, UINT, UINT_PTR, DWORD)
 {

@@ -8,6 +8,7 @@ LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPA
 void CALLBACK DragHoverTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
 void CALLBACK DragConfirmTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
 void CALLBACK RestoreWatchTimer(HWND bar, UINT message, UINT_PTR id, DWORD time);
+void CALLBACK RestTimer(HWND bar, UINT message, UINT_PTR id, DWORD time);
 
 // The low-level mouse hook set while a window other than the bar keeps a wipe.
 LRESULT CALLBACK ButtonWatchHook(int code, WPARAM message, LPARAM info);

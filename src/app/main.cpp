@@ -59,7 +59,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     wipe.screen = PrimaryScreenSize();
     wipe.settings = &g_app.settings;
     wipe.ignore = &g_app.ignore;
-    wipe.timers = WipeCallbacks{DragHoverTimer, DragConfirmTimer, RestoreWatchTimer, ButtonWatchHook};
+    wipe.timers = WipeCallbacks{DragHoverTimer, DragConfirmTimer, RestoreWatchTimer, ButtonWatchHook, RestTimer};
     wipe.requestForeground = SetForegroundWindow;
     wipe.keepsMovedFile = true;
     ClearMovedWindowTable(wipe.moved);

@@ -21,6 +21,10 @@ struct Bar {
     // keeps the wipe only until it is pressed on after the drop.
     bool allowedUntilPressed;
     Rect moveStart;  // the bar's rectangle as the system's move loop began
+    bool resting;    // the pointer is on the bar, and its rest is being timed
+    // The pointer's rest wiped the bar, or a wipe of it ended with the pointer
+    // on it: it rests there again only once it has left and come back.
+    bool restSpent;
 };
 
 const int kMaxBars = kMaxMonitors * EdgeCount;

@@ -25,6 +25,8 @@ const SettingsField kSettingsFields[] = {
     {kEdges[EdgeBottom].hotKeyKey, kEdges[EdgeBottom].hotKey, 0, RuleHotKey, 0, 0, true},
     // Anything but 1, text included, is the primary screen alone.
     {"EveryScreen", &Settings::everyScreen, 0, RuleZeroOutside, 0, 1, true},
+    // Shorter than a tenth of a second, a pointer only passing would wipe.
+    {"HoverDelay", &Settings::hoverDelay, 0, RuleOffOrRange, 100, 5000, true},
 };
 const int kSettingsFieldCount = sizeof(kSettingsFields) / sizeof(kSettingsFields[0]);
 
@@ -46,6 +48,8 @@ Range OfferedRange(const SettingsField& f, ScreenSize screen)
 {
     if (f.rule == RuleCornerMargin)
         return Range{0, LargestCornerMargin(screen) - 1};
+    if (f.rule == RuleOffOrRange)
+        return Range{0, f.hi};
     return Range{f.lo, f.hi};
 }
 
@@ -62,6 +66,8 @@ int ApplySettingsRule(const SettingsField& f, int v, ScreenSize screen)
         return v < 0 || v > LargestCornerMargin(screen) ? 0 : v;
     case RuleHotKey:
         return IsUsableHotKey(v) ? v : 0;
+    case RuleOffOrRange:
+        return v >= f.lo && v <= f.hi ? v : 0;
     }
     return v;
 }

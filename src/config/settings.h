@@ -15,6 +15,7 @@ struct Settings {
     int openWidth;                 // wipe distance in desktop icon spacings
     int leftKey, rightKey, topKey, bottomKey;  // the key that wipes each edge (config/hot_key.h), 0 for none
     int everyScreen;               // nonzero: every monitor has bars, not the primary alone
+    int hoverDelay;                // milliseconds the pointer rests on a bar before it wipes; 0 off
 };
 
 enum SettingsRule {
@@ -23,9 +24,11 @@ enum SettingsRule {
     RuleZeroOutside,    // outside lo..hi becomes 0
     RuleCornerMargin,   // negative, or more than half the screen, becomes 0
     RuleHotKey,         // kept as text ("Ctrl+Alt+Left"); anything but a usable key becomes 0
+    RuleOffOrRange,     // 0 (off) or lo..hi; anything else becomes 0
 };
 
-// lo..hi is also what the Options page offers, except for the corner margin.
+// lo..hi is also what the Options page offers, except for the corner margin,
+// and where 0 stands for off, which the page offers too.
 struct SettingsField {
     const char* key;
     int Settings::*field;

@@ -39,6 +39,33 @@ static void SetNumberText(HWND edit, int value)
     SetWindowTextA(edit, text);
 }
 
+// The rest before a bar wipes moves by a tenth of a second, and shows "off" for 0.
+const int kRestStep = 100;
+
+static void ShowRest(HWND page, UiLanguage language)
+{
+    const int delay = static_cast<int>(SendDlgItemMessageA(page, IDC_HOVER_SPIN, UDM_GETPOS32, 0, 0));
+    char text[kNumberTextSize + 4];
+    if (delay <= 0) {
+        SetDlgItemTextA(page, IDC_HOVER_EDIT, UiTextsFor(language).restOff);
+        return;
+    }
+    lstrcpyA(text + FormatDecimal(delay, text), " ms");
+    SetDlgItemTextA(page, IDC_HOVER_EDIT, text);
+}
+
+static void SetUpRest(HWND page, const OptionsEdit& edit)
+{
+    HWND spin = GetDlgItem(page, IDC_HOVER_SPIN);
+    SendMessageA(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(GetDlgItem(page, IDC_HOVER_EDIT)), 0);
+    const Range range = OfferedRange(SettingsFieldOf(&Settings::hoverDelay), *edit.screen);
+    SendMessageA(spin, UDM_SETRANGE32, static_cast<WPARAM>(range.lo), static_cast<LPARAM>(range.hi));
+    UDACCEL step = {0, kRestStep};
+    SendMessageA(spin, UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&step));
+    SendMessageA(spin, UDM_SETPOS32, 0, static_cast<LPARAM>(edit.settings->hoverDelay));
+    ShowRest(page, edit.language);
+}
+
 static void ReleaseSwatchBrush(OptionsEdit& edit)
 {
     if (edit.swatchBrush)
@@ -71,6 +98,7 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
         given.pendingKeys[e] = s.*kEdges[e].hotKey;
     }
     CheckDlgButton(page, IDC_EVERY_SCREEN_CHECK, s.everyScreen ? BST_CHECKED : BST_UNCHECKED);
+    SetUpRest(page, given);
     ReleaseSwatchBrush(given);
     given.pendingColour = BarColour(s);
     return TRUE;
@@ -144,6 +172,7 @@ static INT_PTR OnApply(HWND page)
         s.*kEdges[e].hotKey = edit.pendingKeys[e];
     }
     s.everyScreen = IsDlgButtonChecked(page, IDC_EVERY_SCREEN_CHECK) == BST_CHECKED ? 1 : 0;
+    s.hoverDelay = static_cast<int>(SendDlgItemMessageA(page, IDC_HOVER_SPIN, UDM_GETPOS32, 0, 0));
     // A file that cannot be written keeps the new settings in use until the
     // program ends, and the user is told which file it was.
     const bool saved = SaveSettings(s);
@@ -159,6 +188,13 @@ static INT_PTR OnApply(HWND page)
     return FALSE;
 }
 
+// The rest's up-down writes no text of its own: its step reaches the page.
+static void OnVScroll(HWND page, HWND control, UINT, int)
+{
+    if (control == GetDlgItem(page, IDC_HOVER_SPIN))
+        ShowRest(page, EditOf(page).language);
+}
+
 // The swatch can no longer paint with its brush once the page is gone.
 static void OnDestroy(HWND page) { ReleaseSwatchBrush(EditOf(page)); }
 
@@ -169,6 +205,9 @@ INT_PTR CALLBACK OptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
         return HANDLE_WM_INITDIALOG(page, wParam, lParam, OnInitDialog);
     case WM_COMMAND:
         HANDLE_WM_COMMAND(page, wParam, lParam, OnCommand);
+        return FALSE;
+    case WM_VSCROLL:
+        HANDLE_WM_VSCROLL(page, wParam, lParam, OnVScroll);
         return FALSE;
     case WM_CTLCOLORSTATIC:
         return HANDLE_WM_CTLCOLORSTATIC(page, wParam, lParam, OnCtlColorStatic);

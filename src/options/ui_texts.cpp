@@ -25,7 +25,8 @@ static const UiTexts kTexts[] = {
      "holds it and press OK again.",
      {"Left", "Right", "Top", "Bottom"},
      "The options cannot open: Windows could not load its common controls (comctl32.dll) or common dialogs "
-     "(comdlg32.dll). The bars work as before."},
+     "(comdlg32.dll). The bars work as before.",
+     "off"},
     {"場所は上下左右のどれかにチェックを入れてください", "除外アプリのパス", "除外ファイル選択", kJapaneseFilter,
      "Sashlet自身は除外できません。", "設定を次のファイルに保存できませんでした：",
      "除外リストを次のファイルに保存できませんでした：",
@@ -39,7 +40,8 @@ static const UiTexts kTexts[] = {
      "もう一度「OK」を押してください。",
      {"左", "右", "上", "下"},
      "設定シートを開けません：Windows のコモン コントロール（comctl32.dll）またはコモン ダイアログ（comdlg32.dll）を"
-     "読み込めませんでした。バーはこれまでどおり使えます。"},
+     "読み込めませんでした。バーはこれまでどおり使えます。",
+     "オフ"},
 };
 
 static_assert(sizeof kTexts / sizeof kTexts[0] == LanguageCount, "one set of texts per language");

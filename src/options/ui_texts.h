@@ -21,6 +21,7 @@ struct UiTexts {
     const char* keysTakenAdvice;
     const char* edgeNames[EdgeCount];
     const char* sheetCannotOpen;  // the system's common controls or dialogs could not be loaded
+    const char* restOff;          // the rest on a bar wipes nothing
 };
 
 const UiTexts& UiTextsFor(UiLanguage language);

@@ -25,7 +25,19 @@ void StartDragHoverPoll(WipeSession& wipe)
     SetTimer(wipe.mainWindow, IDT_DRAG_HOVER, kDragHoverPeriod, wipe.timers.dragHover);
 }
 
-void PointerOverBar(WipeSession& wipe) { KillTimer(wipe.mainWindow, IDT_DRAG_HOVER); }
+void PointerOverBar(WipeSession& wipe, Bar* bar)
+{
+    KillTimer(wipe.mainWindow, IDT_DRAG_HOVER);
+    if (bar)
+        RestBegins(wipe, *bar);
+}
+
+void PointerLeftBar(WipeSession& wipe, Bar* bar)
+{
+    if (bar)
+        RestEnds(*bar);
+    PointerLeftBars(wipe);
+}
 
 void PointerLeftBars(WipeSession& wipe)
 {

@@ -22,5 +22,13 @@ void EndWipeGivingFrontBack(WipeSession& wipe);
 void StartButtonWatch(WipeSession& wipe);
 void StopButtonWatch(WipeSession& wipe);
 
+// The pointer rests on the bar, or has left it.
+void RestBegins(WipeSession& wipe, Bar& bar);
+void RestEnds(Bar& bar);
+
+// The bars are home: the one the pointer is on does not wipe for its rest
+// until the pointer has left it and come back; every other may again.
+void SpendRestsUnderPointer(WipeSession& wipe);
+
 // Shows or hides the bars of the monitors whose bit in `aside` changed.
 void StepBarsAside(WipeSession& wipe, unsigned aside);

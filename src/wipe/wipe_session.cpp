@@ -114,6 +114,7 @@ static void EndWipeOn(WipeSession& wipe, const Monitors* monitorsNow)
 {
     StopRestoreWatches(wipe);
     MoveBarsHome(wipe.bars, wipe.monitorsWithBars, wipe.monitors, *wipe.settings);
+    SpendRestsUnderPointer(wipe);
     RestoreMovedWindows(wipe.moved, monitorsNow);
     if (wipe.keepsMovedFile)
         ForgetMovedWindows(wipe.movedFile);

@@ -18,6 +18,7 @@ struct WipeCallbacks {
     TIMERPROC dragConfirm;   // DragConfirmTick
     TIMERPROC restoreWatch;  // RestoreWatchTick, with the bar's window as its window
     HOOKPROC buttons;        // a low-level mouse hook that hands each press and release to ButtonSeen
+    TIMERPROC rest;          // RestTick, with the bar's window as its window
 };
 
 struct WipeSession {
@@ -116,13 +117,22 @@ void FollowDisplayChange(WipeSession& wipe, Settings& settings);
 // Polls for a button held over a bar, as a drag onto it shows itself.
 void StartDragHoverPoll(WipeSession& wipe);
 
-// The pointer is over a bar, so the bar itself hears of it: no polling.
-void PointerOverBar(WipeSession& wipe);
+// The pointer is over a window of the class, `bar` or the main window (none),
+// so it hears of a held button itself: no polling. Resting on a bar for the
+// settings' HoverDelay wipes its edge as a double-click does; moving along
+// it does not restart the rest.
+void PointerOverBar(WipeSession& wipe, Bar* bar);
 
-// The pointer left a bar: poll for a held button again, and confirm nothing.
+// The pointer left the window: poll for a held button again, and confirm
+// nothing; a bar's rest ends.
+void PointerLeftBar(WipeSession& wipe, Bar* bar);
+
+// The pointer left the bars, as the held-file wipe's poll sees it.
 void PointerLeftBars(WipeSession& wipe);
 
+
 // The timers' work.
+void RestTick(WipeSession& wipe, Bar& bar);
 void DragHoverTick(WipeSession& wipe);
 void DragConfirmTick(WipeSession& wipe);
 void RestoreWatchTick(WipeSession& wipe, Bar& bar);

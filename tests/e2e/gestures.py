@@ -54,6 +54,12 @@ class Gestures:
         for x, y in points:
             self.xdotool('mousemove', x, y)
 
+    def leave_and_come_back(self, away, back):
+        """Moves the pointer off a bar to `away`, and after a person's pause
+        back onto it at `back`: Wine notices the pointer leaving a window by
+        polling, so a quicker return goes unseen."""
+        self.xdotool('mousemove', away[0], away[1], 'sleep', 0.6, 'mousemove', back[0], back[1])
+
     @contextlib.contextmanager
     def holding(self, x, y, button=1):
         """Presses a button (1 left, 3 right) at x,y, as on an item to drag, and

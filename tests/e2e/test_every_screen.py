@@ -69,8 +69,8 @@ class EveryScreenTest(SessionTest):
         self.assertWindowAt('q', 1050, 300)
         self.s.wait_given_back('other')
 
-    def test_a_file_held_over_the_second_monitors_bar_wipes_it(self):
-        self.s.write('Sashlet.ini', ini(1, 'Left'))
+    def test_a_file_held_over_the_second_monitors_bar_or_the_pointer_resting_there_wipes_it(self):
+        self.s.write('Sashlet.ini', ini(1, 'Left') + 'HoverDelay=400\r\n')
         self.s.start_sashlet()
         self.s.start_windows('source:1400,300,200,200', 'b:1034,100,200,150', 'other:300,600,100,100')
         self.s.raise_bar('SashletLeft 2')
@@ -80,6 +80,9 @@ class EveryScreenTest(SessionTest):
             self.assertWindowAt('b', W + D, 100)
         self.s.activate('other')
         self.assertWindowAt('b', 1034, 100)
+        # The pointer come to rest on the bar, with no button, wipes it too.
+        self.s.leave_and_come_back((1200, 600), (W + 1, 650))
+        self.assertWindowAt('b', W + D, 100)
 
     def test_the_sheet_opened_from_the_second_monitors_bar_appears_on_it(self):
         self.s.write('Sashlet.ini', ini(1, 'Left'))

@@ -169,7 +169,8 @@ class DragHoverTest(SessionTest):
 
     def test_a_pointer_resting_on_a_bar_without_a_button_never_wipes(self):
         # A held button wipes within the 0.2 s poll and the 0.3 s confirmation;
-        # the pointer rests three times as long.
+        # the pointer rests three times as long. Without HoverDelay in the
+        # file, a rest wipes nothing.
         rest = 1.5
         self.s.start_sashlet()
         self.s.start_windows('a:10,100,200,150', 'menu:300,300,200,200:menu')
@@ -182,6 +183,36 @@ class DragHoverTest(SessionTest):
         wait_until(lambda: [w for w in self.s.windows('#32768') if w.visible], SETTLE, message='the menu')
         self.s.move_through((200, 600), (1, 700))
         self.s.assert_unchanged(lambda: self.s.find('a').left, rest, 10)
+        # Sashlet was listening all along: the menu closed, a double-click wipes.
+        self.s.click(700, 600)
+        wait_until(lambda: not [w for w in self.s.windows('#32768') if w.visible], SETTLE, message='the menu gone')
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('a', D, 100)
+
+    def test_a_pointer_resting_on_a_bar_for_its_delay_wipes_once_until_it_comes_back(self):
+        self.s.write('Sashlet.ini', '[Sashlet]\r\nHoverDelay=400\r\n')
+        self.s.start_sashlet()
+        self.s.start_windows('a:10,100,200,150', 'other:500,300,100,100')
+        self.s.activate('other')
+        self.s.raise_bar('SashletLeft')
+        # A pass across the bar quicker than the delay wipes nothing.
+        self.s.xdotool('mousemove', 300, 400, 'mousemove', 1, 400, 'mousemove', 300, 400)
+        self.s.assert_unchanged(lambda: self.s.find('a').left, 0.8, 10)
+        # Moving along the bar, a step quicker than the delay each, does not
+        # start the rest again: it wipes while the pointer still moves.
+        steps = []
+        for y in range(300, 600, 20):
+            steps += ['mousemove', 1, y, 'sleep', 0.1]
+        self.s.xdotool(*steps)
+        self.assertEqual(self.s.find('a').left, D, 'wiped before the pointer stopped moving along the bar')
+        self.s.wait_in_front('SashletLeft')
+        # Ended with the pointer still where the bar rests, it does not wipe
+        # again there, until the pointer has left it and come back.
+        self.s.activate('other')
+        self.assertWindowAt('a', 10, 100)
+        self.s.assert_unchanged(lambda: self.s.find('a').left, 0.8, 10)
+        self.s.leave_and_come_back((300, 580), (1, 580))
+        self.assertWindowAt('a', D, 100)
         self.s.keys('Escape')
 
 

@@ -72,6 +72,7 @@ TEST_CASE("no file gives the defaults, with an opaque yellow left bar")
     CHECK(absent.width == 2);
     CHECK(absent.red == 255);
     CHECK(absent.everyScreen == 0);
+    CHECK(absent.hoverDelay == 0);
 }
 
 TEST_CASE("a key the file does not list reads as its default without asking the file")
@@ -121,6 +122,14 @@ TEST_CASE("width, transparency and offset follow their load rules")
         {"EveryScreen", "-1", &Settings::everyScreen, 0},
         {"EveryScreen", "yes", &Settings::everyScreen, 0},
         {"EveryScreen", " 1x", &Settings::everyScreen, 1},
+        {"HoverDelay", "0", &Settings::hoverDelay, 0},
+        {"HoverDelay", "99", &Settings::hoverDelay, 0},
+        {"HoverDelay", "100", &Settings::hoverDelay, 100},
+        {"HoverDelay", "400", &Settings::hoverDelay, 400},
+        {"HoverDelay", "5000", &Settings::hoverDelay, 5000},
+        {"HoverDelay", "5001", &Settings::hoverDelay, 0},
+        {"HoverDelay", "-400", &Settings::hoverDelay, 0},
+        {"HoverDelay", "slow", &Settings::hoverDelay, 0},
     };
     for (const Row& r : rows) {
         CAPTURE(r.key);
@@ -209,6 +218,17 @@ TEST_CASE("integers are read as the profile reader reads them")
     }
 }
 
+TEST_CASE("the page offers the load rule's range, off for the rest delay, and less than half for the margin")
+{
+    const ScreenSize s{1024, 768};
+    const Range width = OfferedRange(SettingsFieldOf(&Settings::width), s);
+    const Range hover = OfferedRange(SettingsFieldOf(&Settings::hoverDelay), s);
+    const Range margin = OfferedRange(SettingsFieldOf(&Settings::offset), s);
+    CHECK((width.lo == 1 && width.hi == 10));
+    CHECK((hover.lo == 0 && hover.hi == 5000));
+    CHECK((margin.lo == 0 && margin.hi == 383));
+}
+
 TEST_CASE("saving writes the keys in order without applying rules, and removes the later keys not set")
 {
     FakeIni ini;
@@ -232,14 +252,16 @@ TEST_CASE("saving writes the keys in order without applying rules, and removes t
         {"Left", "5"}, {"Right", "0"}, {"Top", "-1"}, {"Bottom", "1"}, {"Width", "25"},
         {"Alpha", "255"}, {"Offset", "-7"}, {"OpenWidth", "50"}, {"Color", "300,-1,-2147483648"},
         {"LeftKey", "(none)"}, {"RightKey", "(none)"}, {"TopKey", "Alt+Win+Up"}, {"BottomKey", "(none)"},
-        {"EveryScreen", "(none)"},
+        {"EveryScreen", "(none)"}, {"HoverDelay", "(none)"},
     };
     CHECK(ini.writes == expected);
     CHECK(ini.values.count("RightKey") == 0);
     CHECK(ini.values.count("EveryScreen") == 0);
     s.everyScreen = 1;
+    s.hoverDelay = 400;
     WriteSettings(ProfileStore{&ini, FakeReadInt, FakeReadString, FakeWrite}, s);
-    CHECK(ini.writes.back() == std::make_pair(std::string("EveryScreen"), std::string("1")));
+    CHECK(ini.values["EveryScreen"] == "1");
+    CHECK(ini.writes.back() == std::make_pair(std::string("HoverDelay"), std::string("400")));
 
     // What was saved loads back through the rules.
     const Settings back = Load(ini);

@@ -151,17 +151,25 @@ TEST_CASE_FIXTURE(PageFixture, "the Options page shows stored values brought int
     CHECK(IsDlgButtonChecked(page, IDC_RIGHT_CHECK) == BST_UNCHECKED);
     CHECK(IsDlgButtonChecked(page, IDC_TOP_CHECK) == BST_CHECKED);
     CHECK(IsDlgButtonChecked(page, IDC_EVERY_SCREEN_CHECK) == BST_UNCHECKED);
+    CHECK(Text(IDC_HOVER_EDIT) == "off");
     CHECK(SwatchColour() == RGB(44, 255, 0));
 
     CHECK(Apply() == 0);
     CHECK(g_boxCount == 0);
-    // Left unchecked, every screen leaves no line, as for a user who never saw it.
+    // Left unchecked, every screen and the rest leave no line, as for a user who never saw them.
     CHECK(Ini().find("EveryScreen") == std::string::npos);
+    CHECK(Ini().find("HoverDelay") == std::string::npos);
     CheckDlgButton(page, IDC_EVERY_SCREEN_CHECK, BST_CHECKED);
+    // The rest's arrow steps by a tenth of a second from off.
+    SendDlgItemMessageA(page, IDC_HOVER_SPIN, WM_KEYDOWN, VK_UP, 0);
+    SendDlgItemMessageA(page, IDC_HOVER_SPIN, WM_KEYDOWN, VK_UP, 0);
+    CHECK(Text(IDC_HOVER_EDIT) == "200 ms");
     CHECK(Apply() == 0);
     CHECK(settings.everyScreen == 1);
+    CHECK(settings.hoverDelay == 200);
     const std::string ini = Ini();
     CHECK(ini.find("EveryScreen=1") != std::string::npos);
+    CHECK(ini.find("HoverDelay=200") != std::string::npos);
     for (const char* line : {"Left=1", "Right=0", "Top=1", "Bottom=0", "Width=3", "Alpha=40", "Offset=383",
                              "OpenWidth=10", "Color=44,255,0"}) {
         CAPTURE(line);
@@ -203,6 +211,7 @@ TEST_CASE_FIXTURE(PageFixture, "the Japanese page refuses in Japanese")
 {
     edit.language = LanguageJapanese;
     Open(IDD_OPTIONS_JAPANESE, OptionsPageProc);
+    CHECK(Text(IDC_HOVER_EDIT) == "オフ");
     CheckDlgButton(page, IDC_LEFT_CHECK, BST_UNCHECKED);
     CHECK(Apply() == PSNRET_INVALID_NOCHANGEPAGE);
     CHECK(g_boxText == "Sashlet|場所は上下左右のどれかにチェックを入れてください");

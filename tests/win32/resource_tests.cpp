@@ -29,12 +29,14 @@ struct Bars : WipeScene {
         wipe.screen = ScreenSize{1024, 768};
         settings = Settings{1, 1, 1, 1, 2, 0, 255, 255, 0, 0, 2};
         ApplySettingsToBars(wipe, KeepForeground);
-        // The window procedure finds its bars in the program's state.
+        // The window procedure finds its bars, and the settings they follow, in the program's state.
         g_app.wipe.bars = wipe.bars;
+        g_app.wipe.settings = &settings;
     }
     ~Bars()
     {
         g_app.wipe.bars = BarList{};
+        g_app.wipe.settings = nullptr;
         for (const Bar& bar : wipe.bars)
             DestroyWindow(bar.window);
         DestroyWindow(wipe.mainWindow);
