@@ -61,6 +61,16 @@
 #define IDC_RIGHT_KEY_CLEAR     1029
 #define IDC_TOP_KEY_CLEAR       1030
 #define IDC_BOTTOM_KEY_CLEAR    1031
+#define IDC_LEFT_KEY_TAKEN      1035    // shown while another program holds the edge's key
+#define IDC_RIGHT_KEY_TAKEN     1036
+#define IDC_TOP_KEY_TAKEN       1037
+#define IDC_BOTTOM_KEY_TAKEN    1038
+
+// Hot keys: each edge's key is registered under its hot-key control's
+// identifier; while a mouse button is held, the same key with Ctrl or with
+// Shift added, which a drag uses to copy or move, under these offsets from it
+#define IDH_HELD_WITH_CTRL      100
+#define IDH_HELD_WITH_SHIFT     200
 
 // Timers, all set with a callback on the UI thread
 #define IDT_DRAG_HOVER          11      // main window, every 200 ms: a button held over a bar?

@@ -19,6 +19,7 @@ struct AppState {
     WipeSession wipe;                 // the bars and what a wipe has moved; reads settings and ignore
     BarCursors cursors;
     bool quitting;                    // a quit asked for while a menu's own loop ran
+    int keysTaken;                    // the edges whose key another program holds, one bit per edge
 };
 
 extern AppState g_app;

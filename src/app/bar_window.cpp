@@ -26,7 +26,7 @@ static void OnDestroy(HWND)
 static int ShowSavedSettings()
 {
     ApplySettingsToBars(g_app.wipe, ActivateBars);
-    return RegisterEdgeKeys(g_app.wipe.mainWindow, g_app.settings);
+    return g_app.keysTaken = RegisterEdgeKeys(g_app.wipe.mainWindow, g_app.settings);
 }
 
 static Bar* BarOf(HWND window) { return FindBar(g_app.wipe.bars, window); }
@@ -48,19 +48,16 @@ static void OpenOptions(HWND window)
     edit.settings = &g_app.settings;
     edit.ignore = &g_app.ignore;
     edit.settingsSaved = ShowSavedSettings;
+    edit.keysTaken = g_app.keysTaken;
     ShowOptionsSheet(edit);
 }
 
 static void OnCommand(HWND window, int id, HWND, UINT)
 {
-    switch (id) {
-    case IDM_OPTIONS:
+    if (id == IDM_OPTIONS)
         OpenOptions(window);
-        break;
-    case IDM_CLOSE:
+    else if (id == IDM_CLOSE)
         OnDestroy(window);
-        break;
-    }
 }
 
 static void OnMouseMove(HWND window, int, int, UINT)
@@ -165,11 +162,14 @@ static void OnEndSession(HWND, BOOL ending)
 }
 
 // Every top-level window hears of a change of the displays (a new resolution,
-// a monitor added, removed or moved); the main window alone acts on it.
+// a monitor added, removed or moved); the main window alone acts on it. The
+// settings are read again, and the keys follow them, as after OK.
 static void OnDisplayChange(HWND window, UINT, UINT, UINT)
 {
-    if (window == g_app.wipe.mainWindow)
-        FollowDisplayChange(g_app.wipe, g_app.settings);
+    if (window != g_app.wipe.mainWindow)
+        return;
+    FollowDisplayChange(g_app.wipe, g_app.settings);
+    g_app.keysTaken = RegisterEdgeKeys(window, g_app.settings);
 }
 
 LRESULT CALLBACK SashletWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

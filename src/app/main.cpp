@@ -77,7 +77,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR, int)
     ApplySettingsToBars(wipe, ActivateBars);
     // A key another program holds is skipped without a word: a start from the
     // Startup folder must never stop at a message box.
-    RegisterEdgeKeys(wipe.mainWindow, g_app.settings);
+    g_app.keysTaken = RegisterEdgeKeys(wipe.mainWindow, g_app.settings);
     StartDragHoverPoll(wipe);
     GiveUpStartUpTurn(turn);
 

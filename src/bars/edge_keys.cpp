@@ -34,12 +34,43 @@ void ReleaseEdgeKeys(HWND window)
 {
     for (const EdgeFacts& edge : kEdges)
         UnregisterHotKey(window, edge.hotKeyId);
+    ReleaseHeldKeys(window);
+}
+
+// The modifier a held button's registration adds, and its identifier's offset.
+struct HeldModifier {
+    int modifier;
+    int idOffset;
+};
+
+static const HeldModifier kHeldModifiers[] = {{kHotKeyControl, IDH_HELD_WITH_CTRL},
+                                              {kHotKeyShift, IDH_HELD_WITH_SHIFT}};
+
+void RegisterHeldKeys(HWND window, const Settings& settings)
+{
+    for (int e = 0; e < EdgeCount; ++e) {
+        const int key = settings.*kEdges[e].hotKey;
+        if (!key || !EdgeEnabled(settings, static_cast<Edge>(e)))
+            continue;
+        for (const HeldModifier& held : kHeldModifiers)
+            if (!(HotKeyModifiers(key) & held.modifier))
+                Register(window, kEdges[e].hotKeyId + held.idOffset,
+                         MakeHotKey(HotKeyModifiers(key) | held.modifier, HotKeyVirtualKey(key)));
+    }
+}
+
+void ReleaseHeldKeys(HWND window)
+{
+    for (const EdgeFacts& edge : kEdges)
+        for (const HeldModifier& held : kHeldModifiers)
+            UnregisterHotKey(window, edge.hotKeyId + held.idOffset);
 }
 
 bool EdgeOfHotKey(int id, Edge* edge)
 {
     for (int e = 0; e < EdgeCount; ++e) {
-        if (kEdges[e].hotKeyId == id) {
+        const int offset = id - kEdges[e].hotKeyId;
+        if (offset == 0 || offset == IDH_HELD_WITH_CTRL || offset == IDH_HELD_WITH_SHIFT) {
             *edge = static_cast<Edge>(e);
             return true;
         }

@@ -13,5 +13,14 @@ int RegisterEdgeKeys(HWND window, const Settings& settings);
 
 void ReleaseEdgeKeys(HWND window);
 
-// The edge whose key a WM_HOTKEY's identifier names.
+// While a button is held, as in the middle of a drag, each registered key is
+// registered also with Ctrl and with Shift added, where it lacks them and no
+// other program holds that combination, since a drag keeps them down to copy
+// or to move; released again when the button comes up, so that the rest of
+// the time no combination is taken from other programs.
+void RegisterHeldKeys(HWND window, const Settings& settings);
+void ReleaseHeldKeys(HWND window);
+
+// The edge whose key, alone or with a held button's Ctrl or Shift, a
+// WM_HOTKEY's identifier names.
 bool EdgeOfHotKey(int id, Edge* edge);

@@ -56,6 +56,7 @@ static BOOL OnInitDialog(HWND page, HWND, LPARAM initParam)
         SendDlgItemMessageA(page, kEdges[e].hotKeyId, HKM_SETHOTKEY, ControlValueOf(key), 0);
         const bool win = (HotKeyModifiers(key) & kHotKeyWin) != 0;
         CheckDlgButton(page, kEdges[e].winCheckBoxId, win ? BST_CHECKED : BST_UNCHECKED);
+        ShowWindow(GetDlgItem(page, kEdges[e].takenMarkId), (edit.keysTaken & (1 << e)) ? SW_SHOW : SW_HIDE);
     }
     return TRUE;
 }

@@ -18,9 +18,10 @@ struct OptionsEdit {
     Settings* settings;  // shown; on OK saved and read back from the file into it
     IgnoreList* ignore;  // shown; on OK saved and read back from the file into it
     // After OK has saved the settings and read them back; returns the edges
-    // whose key could not be had, one bit per edge.
+    // whose key could not be had, one bit per edge, as `keysTaken` holds them.
     int (*settingsSaved)();
     int pendingKeys[EdgeCount];  // the Keys page's, taken into the settings by OK
+    int keysTaken;  // the edges whose key another program holds now, one bit per edge
     // The Options page's colour chosen but not yet applied, seeded from the
     // settings as the page opens, and the brush of its own that paints it in
     // the swatch (never the bars' brush).

@@ -16,8 +16,8 @@ static const UiTexts kTexts[] = {
     {"Check edges more than one.", "Application path to ignore", "select ignore application", kEnglishFilter,
      "Sashlet is not added to ignore list", "Sashlet could not save its settings to this file:",
      "Sashlet could not save the ignore list to this file:",
-     "The changes apply until Sashlet is closed. To keep them, let Sashlet write to its folder, or move it to a "
-     "folder of your own.",
+     "The changes apply until Sashlet is closed or the displays change, when it reads the file again. To keep "
+     "them, let Sashlet write to its folder, or move it to a folder of your own.",
      "(the path of Sashlet's folder is too long)",
      "Each key needs Ctrl, Alt or Win (F1 to F24 may go without), and each edge a key of its own.",
      "Another program already uses this key, so it does not wipe its edge:",
@@ -30,8 +30,8 @@ static const UiTexts kTexts[] = {
     {"場所は上下左右のどれかにチェックを入れてください", "除外アプリのパス", "除外ファイル選択", kJapaneseFilter,
      "Sashlet自身は除外できません。", "設定を次のファイルに保存できませんでした：",
      "除外リストを次のファイルに保存できませんでした：",
-     "変更は Sashlet を終了するまで有効です。保存するには、Sashlet のフォルダーに書き込めるようにするか、"
-     "Sashlet を自分のフォルダーに移してください。",
+     "変更は Sashlet を終了するか、画面の構成が変わってファイルを読み直すまで有効です。保存するには、"
+     "Sashlet のフォルダーに書き込めるようにするか、Sashlet を自分のフォルダーに移してください。",
      "（Sashlet のフォルダーのパスが長すぎます）",
      "キーには Ctrl、Alt、Win のどれかを組み合わせてください（F1～F24 はそのままでも使えます）。"
      "また、同じキーを二つの場所に使うことはできません。",

@@ -3,6 +3,7 @@
 // Each tick of the poll also looks, once, at the window in front for a
 // full-screen program, whose monitor's bars then step aside.
 #include "../../res/resource.h"
+#include "../bars/edge_keys.h"
 #include "../desktop/full_screen.h"
 #include "session_parts.h"
 #include "wipe_rules.h"
@@ -102,7 +103,15 @@ void DragHoverTick(WipeSession& wipe)
     if (fullScreen != wipe.barsAside)
         StepBarsAside(wipe, fullScreen);
     Bar* bar;
-    if (NextHoverStep(HoverPolling, LookAtPointer(wipe, &bar)) != HoverConfirms)
+    const HoverFacts facts = LookAtPointer(wipe, &bar);
+    if (facts.buttonHeld != wipe.heldKeys) {
+        wipe.heldKeys = facts.buttonHeld;
+        if (facts.buttonHeld)
+            RegisterHeldKeys(wipe.mainWindow, *wipe.settings);
+        else
+            ReleaseHeldKeys(wipe.mainWindow);
+    }
+    if (NextHoverStep(HoverPolling, facts) != HoverConfirms)
         return;
     // The bar leaves the drag's source in front until it wipes.
     KillTimer(wipe.mainWindow, IDT_DRAG_HOVER);

@@ -73,11 +73,6 @@ void RestTick(WipeSession& wipe, Bar& bar)
         (wipe.barsAside & (1u << bar.monitor)) || ButtonHeld() || InMenuOrMove() || DialogOpen())
         return;
     bar.restSpent = true;
-    // As a double-click on another bar does, it ends any other wipe first;
-    // the window remembered is the one from before that wipe.
-    GestureBegins(wipe);
-    if (AnyEdgeWiped(wipe))
-        EndWipe(wipe);
     WipeEdge(wipe, bar);
 }
 

@@ -67,9 +67,24 @@ static void StopRestoreWatches(WipeSession& wipe)
     StopButtonWatch(wipe);
 }
 
+// Two edges are never wiped at once: a wipe of another bar ends first, its
+// windows home, the window remembered before it still remembered. Returns
+// whether one did; every bar has then gone home, this one too.
+static bool EndOtherWipes(WipeSession& wipe, const Bar& bar)
+{
+    for (const Bar& other : wipe.bars) {
+        if (other.wiped && &other != &bar) {
+            EndWipe(wipe);
+            return true;
+        }
+    }
+    return false;
+}
+
 // `askForFront` false leaves the window in front there, and lets it keep the wipe.
 static void WipeEdgeAsking(WipeSession& wipe, Bar& bar, bool askForFront)
 {
+    EndOtherWipes(wipe, bar);
     const Rect monitor = MonitorOf(wipe, bar);
     const int distance = WipeDistance(*wipe.settings, monitor);
     // The bar asks for the front, which Windows may refuse during a drag; the
@@ -105,6 +120,8 @@ void WipeToDraggedBar(WipeSession& wipe, Bar& bar)
         EndWipeGivingFrontBack(wipe);
         return;
     }
+    if (EndOtherWipes(wipe, bar))
+        SetWindowPos(bar.window, nullptr, at.left, at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Push(wipe, bar, BarInnerSide(bar.edge, at));
     StartRestoreWatch(wipe, bar, bar.window);
 }
@@ -223,10 +240,7 @@ void EdgeKeyPressed(WipeSession& wipe, Edge edge)
         EndWipeGivingFrontBack(wipe);
         return;
     }
-    // The window remembered is the one from before the first wipe.
     GestureBegins(wipe);
-    if (AnyEdgeWiped(wipe))
-        EndWipe(wipe);
     WipeEdgeAsking(wipe, *bar, !ButtonHeld());
 }
 

@@ -52,6 +52,7 @@ struct WipeSession {
     // program does, tests mostly do not.
     bool keepsMovedFile;
     MovedFileStore movedFile;
+    bool heldKeys;            // the edges' keys are registered with Ctrl and with Shift too, a button being held
 };
 
 // Moves the bar out by the wipe distance at its monitor's DPI, pushes the

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the pictures of the README and the user guide: every picture either
 points at must exist, each picture the documents are meant to show is shown,
-and every picture is an indexed PNG of a few tens of KB."""
+and every picture is an indexed PNG of a few tens of KB; and that each half
+of the guide has a row for every key of the settings file."""
 import os
 import re
 import sys
@@ -24,6 +25,23 @@ EXPECTED = {
 PNG_SIGNATURE = b'\x89PNG\r\n\x1a\n'
 PALETTE_COLOUR_TYPE = 3
 MAX_BYTES = 80 * 1024
+
+
+def settings_keys():
+    """Every key "Sashlet.ini" may hold, as the program's tables name them."""
+    src = os.path.join(ROOT, 'src', 'config')
+    with open(os.path.join(src, 'settings.cpp'), encoding='utf-8') as f:
+        settings = f.read()
+    with open(os.path.join(src, 'settings.h'), encoding='utf-8') as f:
+        header = f.read()
+    with open(os.path.join(src, 'edges.h'), encoding='utf-8') as f:
+        edges = f.read()
+    keys = re.findall(r'\{"(\w+)", &Settings::', settings)
+    keys += re.findall(r'kColorKey = "(\w+)"', header)
+    for row in re.findall(r'\{("\w+".*?)\},?\n', edges, re.S):
+        names = re.findall(r'"(\w+)"', row)
+        keys += [names[0], names[2]]  # the edge's flag key and its hot key's; the other is the bar's title
+    return sorted(set(keys))
 
 
 def pictures(document):
@@ -64,6 +82,17 @@ class DocumentPicturesTest(unittest.TestCase):
                 self.assertEqual(data[:8], PNG_SIGNATURE)
                 self.assertEqual(data[25], PALETTE_COLOUR_TYPE, 'not an indexed PNG')
                 self.assertLessEqual(len(data), MAX_BYTES)
+
+    def test_every_key_of_the_settings_file_has_its_row_in_both_halves_of_the_guide(self):
+        keys = settings_keys()
+        self.assertGreaterEqual(len(keys), 15)
+        with open(GUIDE, encoding='utf-8') as f:
+            english, japanese = f.read().split('\n## 日本語', 1)
+        for half, text in (('English', english), ('Japanese', japanese)):
+            rows = '\n'.join(line for line in text.splitlines() if line.startswith('|'))
+            for key in keys:
+                with self.subTest(half=half, key=key):
+                    self.assertIn('`%s`' % key, rows)
 
     def test_no_picture_lies_unused(self):
         shown = {os.path.normpath(os.path.join(os.path.dirname(d), t)) for d in EXPECTED for t in pictures(d)}

@@ -27,8 +27,9 @@ class FaultTest(OptionsSession):
         for what, name in (('its settings', 'Sashlet.ini'), ('the ignore list', 'ignore.lst')):
             self.assertEqual(wait_until(self.box, 10, message='the box about ' + name),
                              'Sashlet|Sashlet could not save %s to this file:\n\n%s\n\nThe changes apply '
-                             'until Sashlet is closed. To keep them, let Sashlet write to its folder, or move it to a '
-                             'folder of your own.' % (what, windows_path(self.s.path(name))))
+                             'until Sashlet is closed or the displays change, when it reads the file again. To keep '
+                             'them, let Sashlet write to its folder, or move it to a folder of your own.'
+                             % (what, windows_path(self.s.path(name))))
             self.s.keys('Return')
             wait_until(lambda: self.box() is None, 10, message='the box to close')
         wait_until(self.sheet_closed, 10, message='the sheet to close')

@@ -116,12 +116,19 @@ class DisplayChangeTest(SessionTest):
                       'SashletTop': (0, 0, 800, 4), 'SashletBottom': (0, 596, 800, 600)})
         self.s.screenshot('800x600')
         self.assertEqual(self.s.read('Sashlet.ini'), ini.encode())
+        # A key written into the file meanwhile holds from the next change of
+        # the displays, which reads the file again.
+        self.s.write('Sashlet.ini', ini + 'LeftKey=Ctrl+Alt+K\r\n')
         # The user's window keeps the foreground.
         self.s.activate('other')
         self.change_resolution(1024, 768)
         self.bars_at({'SashletLeft': (0, 320, 4, 448), 'SashletRight': (1020, 320, 1024, 448),
                       'SashletTop': (320, 0, 704, 4), 'SashletBottom': (320, 764, 704, 768)})
         self.assertEqual(self.s.probe('foreground')[1].split('|')[0], 'other')
+        self.s.keys('ctrl+alt+k')
+        self.assertWindowAt('a', D, 100)
+        self.s.activate('other')
+        self.assertWindowAt('a', 10, 100)
         # Wiping still works on the new layout.
         self.s.double_click_bar('SashletRight', W - 2, 400)
         self.assertWindowAt('SashletRight', W - D, 320)
@@ -161,6 +168,7 @@ class HandEditedListTest(SessionTest):
                 p = self.s.start_sashlet()
                 self.s.double_click_bar('SashletLeft', 1, 700)
                 self.assertWindowAt('moved', D, 300)
+                self.s.moves_landed('kept')
                 self.assertEqual(self.s.find('kept').left, 10)
                 # Clicking the ignored program's window keeps the wipe.
                 self.s.activate('kept')

@@ -262,21 +262,28 @@ TEST_CASE_FIXTURE(PageFixture, "the Ignore page lists, deletes and writes its ro
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_IGNORE_DELETE, 0), 0);  // nothing selected
     CHECK(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 4);
 
-    // Three selected: one press removes only the topmost of them.
+    // One row is selected at a time, as in the Japanese list: the last one
+    // chosen, which Delete removes.
     LVITEMA state = {};
     state.stateMask = LVIS_SELECTED;
     state.state = LVIS_SELECTED;
     for (int i : {1, 2, 3})
         SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&state));
+    CHECK(SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1);
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_IGNORE_DELETE, 0), 0);
     CHECK(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == 3);
 
     CHECK(Apply() == 0);
     std::string bytes;
     REQUIRE(ReadFileBytes(kList, bytes));
-    CHECK(bytes == "C:\\a.exe\r\nC:\\b.exe\r\nC:\\c.exe\r\n");
+    CHECK(bytes == "C:\\a.exe\r\n\r\nC:\\b.exe\r\n");
     REQUIRE(ignore.count == 3);
-    CHECK(std::string(ignore.entries[1]) == "C:\\b.exe");
+    CHECK(std::string(ignore.entries[2]) == "C:\\b.exe");
+}
+
+namespace {
+HWND s_keysWindow;
+const Settings* s_keysSettings;
 }
 
 TEST_CASE_FIXTURE(PageFixture, "keys are had for edges with a bar, a key another program holds is named on OK, "
@@ -302,12 +309,19 @@ TEST_CASE_FIXTURE(PageFixture, "keys are had for edges with a bar, a key another
     CHECK_FALSE(RegisterHotKey(holder, 5, MOD_CONTROL | MOD_ALT, 'M'));
     ReleaseEdgeKeys(main);
     CHECK(RegisterHotKey(holder, 6, MOD_CONTROL | MOD_ALT, 'M'));
-    DestroyWindow(main);
-    DestroyWindow(holder);
+    UnregisterHotKey(holder, 4);
+    UnregisterHotKey(holder, 6);
 
-    edit.settingsSaved = [] { return 1 << EdgeBottom; };
+    // OK registers the keys it has just saved, as the program does: the one
+    // the holder keeps is named.
+    s_keysWindow = main;
+    s_keysSettings = &settings;
+    edit.settingsSaved = [] { return RegisterEdgeKeys(s_keysWindow, *s_keysSettings); };
     Open(IDD_OPTIONS_ENGLISH, OptionsPageProc);
     CHECK(Apply() == 0);
+    ReleaseEdgeKeys(main);
+    DestroyWindow(main);
+    DestroyWindow(holder);
     CHECK(g_boxText == "Sashlet|Another program already uses this key, so it does not wipe its edge:\r\n"
                        "    Ctrl+Alt+B (Bottom)\r\n\r\nThe other settings have been applied. Choose another key on the "
                        "Keys page, or close the program that holds it and press OK again.");
@@ -321,7 +335,22 @@ TEST_CASE_FIXTURE(PageFixture, "the Keys page shows the keys, and refuses to be 
     edit.language = LanguageJapanese;
     edit.pendingKeys[EdgeLeft] = ParseHotKey("Ctrl+Alt+Left");
     edit.pendingKeys[EdgeTop] = ParseHotKey("Win+Shift+F5");
+    // Another program holds the Left edge's key: the page marks it taken.
+    HWND holder = CreateWindowExA(0, "STATIC", "holder", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    HWND main = CreateWindowExA(0, "STATIC", "main", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    REQUIRE(RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, VK_LEFT));
+    settings.top = 1;
+    settings.leftKey = edit.pendingKeys[EdgeLeft];
+    settings.topKey = edit.pendingKeys[EdgeTop];
+    edit.keysTaken = RegisterEdgeKeys(main, settings);
+    ReleaseEdgeKeys(main);
+    DestroyWindow(main);
+    DestroyWindow(holder);
     Open(IDD_KEYS_JAPANESE, KeysPageProc);
+    const auto marked = [&](int id) { return (GetWindowLongA(GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0; };
+    CHECK(marked(IDC_LEFT_KEY_TAKEN));
+    CHECK_FALSE(marked(IDC_TOP_KEY_TAKEN));
+    CHECK_FALSE(marked(IDC_RIGHT_KEY_TAKEN));
     CHECK(SendDlgItemMessageA(page, IDC_LEFT_KEY, HKM_GETHOTKEY, 0, 0) ==
           MAKEWORD(VK_LEFT, HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_EXT));
     CHECK(SendDlgItemMessageA(page, IDC_TOP_KEY, HKM_GETHOTKEY, 0, 0) == MAKEWORD(VK_F5, HOTKEYF_SHIFT));
