@@ -195,6 +195,16 @@ class Session(Programs, Gestures):
         window = self.find(title)
         return window is not None and window.visible
 
+    def moves_landed(self, *titles):
+        """Once Sashlet was seen handling a gesture (its bar moved, a window
+        pushed), every move it posted has landed when it has answered a
+        message, which it does only after the gesture's handler, and so has
+        each program owning one of `titles`, which answers only after every
+        move posted to it before."""
+        for title in ([w.title for w in self.bars() if w.visible][:1] + list(titles)):
+            if self.probe('answers', title)[0] != 0:
+                raise AssertionError('%s does not answer' % title)
+
     def settled(self, read, quiet=0.5, timeout=10):
         """Reads `read()` until it has stayed the same for `quiet` seconds; returns it."""
         deadline = time.monotonic() + timeout

@@ -68,7 +68,8 @@ class EndingTest(SessionTest):
         self.assertEqual(self.s.probe('resume')[0], 0)
         self.assertWindowAt('hung', 20, 400)
 
-    def test_a_new_copy_takes_over_only_once_the_windows_are_home(self):
+    def test_a_new_copy_takes_over_only_once_the_windows_are_home_and_its_key_wipes(self):
+        self.s.write('Sashlet.ini', '[Sashlet]\r\nLeftKey=Ctrl+Alt+L\r\n')
         before = self.wipe_a_and_b()
         first = self.s.sashlet
         self.s.start_sashlet()
@@ -78,13 +79,19 @@ class EndingTest(SessionTest):
             self.assertEqual(self.s.find(t).rect, before[t], t)
         self.assertEqual(self.s.find('SashletLeft').rect[:2], (0, 0))
         self.assertFalse(os.path.exists(self.s.path(MOVED)))
+        # The key the old copy held is the new copy's now.
+        self.s.xdotool('mousemove', 500, 720, 'key', 'ctrl+alt+l')
+        self.assertWindowAt('a', 150, 100)
 
     def test_after_a_kill_the_next_start_puts_home_only_what_is_still_where_it_was_sent(self):
         before = self.wipe_a_and_b()
+        # The bar dragged further on: the record follows where the windows were sent.
+        self.s.drag_bar('SashletLeft', (151, 700), (200, 700), (251, 700))
+        self.assertWindowAt('a', 252, 100)
         os.kill(self.s.sashlet.pid, signal.SIGKILL)
         self.s.sashlet.wait()
         wait_until(lambda: not self.s.x_windows('SashletLeft'), 20, message="the killed copy's bars to go")
-        self.assertEqual(self.s.find('a').left, 150, 'a kill sends nothing home')
+        self.assertEqual(self.s.find('a').left, 252, 'a kill sends nothing home')
         # B is moved by the user meanwhile: it stays where the user put it.
         self.s.probe('move', 'b', '400,300')
         wait_until(lambda: self.s.find('b').rect[:2] == (400, 300), 10, message='b moved by the user')

@@ -19,7 +19,7 @@ class SwitchedOffEdgeTest(OptionsSession):
     def test_a_bar_switched_off_never_wipes(self):
         self.s.write('Sashlet.ini', '[Sashlet]\r\nLeft=1\r\nRight=1\r\n')
         self.s.start_sashlet()
-        self.s.start_windows('src:700,200,324,300', 'a:900,600,100,100')
+        self.s.start_windows('src:700,200,324,300', 'a:900,600,100,100', 'l:10,500,200,100')
         self.open_options()
         self.click(RIGHT_CHECK)
         self.click(OK)
@@ -28,6 +28,10 @@ class SwitchedOffEdgeTest(OptionsSession):
         # A press held at the very edge, as on a maximised window's scroll bar.
         with self.s.holding(W - 1, 350):
             self.s.assert_unchanged(lambda: (self.s.find('src').left, self.s.find('a').left), 1.5, (700, 900))
+        # Sashlet was listening all along: held over the Left bar, still on, it wipes.
+        with self.s.holding(W - 1, 350):
+            self.s.move_through((500, 350), (1, 350))
+            self.assertWindowAt('l', D, 500)
 
 
 class StateChangedWhilePushedTest(SessionTest):
@@ -47,6 +51,9 @@ class StateChangedWhilePushedTest(SessionTest):
         wait_until(lambda: self.s.find('SashletLeft').left == 0, SETTLE, message='the wipe to end')
         self.s.assert_unchanged(lambda: (self.s.find('a').state, self.s.find('a').rect), 1.0,
                                 ('maximized', (-4, -4, W + 4, H + 4)))
+        # Sashlet was listening all along: the next wipe pushes it, maximised as it is.
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('a', D, -4)
 
     def test_a_window_minimised_while_pushed_is_not_moved_as_an_icon(self):
         self.wipe('a:10,100,300,200:caption', 'b:20,400,200,100:caption')
@@ -59,6 +66,9 @@ class StateChangedWhilePushedTest(SessionTest):
         self.s.click(D + 100, 450)
         self.assertWindowAt('b', 20, 400)
         self.s.assert_unchanged(lambda: (self.s.find('a').state, self.s.find('a').rect), 1.0, minimised)
+        # Sashlet was listening all along: the next wipe pushes the other window again.
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('b', D, 400)
 
     def test_a_maximised_window_restored_while_pushed_keeps_its_own_place(self):
         self.wipe('max:100,100,300,200:maximized')
@@ -66,6 +76,9 @@ class StateChangedWhilePushedTest(SessionTest):
         self.assertEqual(self.s.probe('show', 'max', str(SW_RESTORE))[0], 0)
         wait_until(lambda: self.s.find('SashletLeft').left == 0, SETTLE, message='the wipe to end')
         self.s.assert_unchanged(lambda: (self.s.find('max').state, self.s.find('max').left), 1.0, ('normal', 100))
+        # Sashlet was listening all along: the next wipe pushes it from its own place.
+        self.s.double_click_bar('SashletLeft', 1, 700)
+        self.assertWindowAt('max', D, 100)
 
 
 class ClickOnPushedWindowTest(SessionTest):

@@ -177,7 +177,8 @@ class OptionsPageTest(OptionsSession):
     def test_a_colour_chosen_paints_the_bars_after_ok_and_not_after_cancel(self):
         self.s.start_sashlet()
         bar_colour = lambda: self.s.pixel(self.s.screenshot('bar'), 1, 384)
-        self.assertEqual(bar_colour(), (255, 255, 0))
+        # A bar shows a moment before it has painted, on a loaded machine.
+        wait_until(lambda: bar_colour() == (255, 255, 0), SETTLE, message='the bar in its first colour')
         self.open_options()
         chosen = self.choose_colour(0, 1)
         self.assertNotEqual(chosen, (255, 255, 0))

@@ -86,6 +86,7 @@ class WipeDistanceTest(SessionTest):
 class WipeKeepsTest(SessionTest):
     def test_ignored_application_is_not_moved_and_keeps_the_wipe(self):
         self.s.write('ignore.lst', windows_path(TESTWIN).upper() + '\r\n')
+        self.s.write('Sashlet.ini', '[Sashlet]\r\nLeftKey=Ctrl+Alt+L\r\n')
         self.s.start_sashlet()
         self.s.start_windows('ignored:10,100,200,150')
         self.s.double_click_bar('SashletLeft', 1, 700)
@@ -94,6 +95,9 @@ class WipeKeepsTest(SessionTest):
         self.s.activate('ignored')
         # Several watch periods later the wipe still stands.
         self.s.assert_unchanged(lambda: self.s.find('SashletLeft').left, 0.5, 150)
+        # Sashlet was listening all along: the edge's key ends the wipe.
+        self.s.keys('ctrl+alt+l')
+        self.assertWindowAt('SashletLeft', 0, 0)
 
     def test_an_ignored_program_with_many_windows_keeps_them_all_in_place(self):
         other_exe = self.s.path('other.exe')

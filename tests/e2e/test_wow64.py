@@ -47,6 +47,7 @@ class Wow64NeighboursTest(OptionsSession):
         self.s.start_windows('moved:10,300,200,100', 'elsewhere:500,300,100,100', exe=other)
         self.s.double_click_bar('SashletLeft', 1, 700)
         self.assertWindowAt('moved', D, 300)
+        self.s.moves_landed('kept')
         self.assertEqual(self.s.find('kept').left, 10)
         self.s.activate('kept')
         self.s.assert_unchanged(lambda: (self.s.find('SashletLeft').left, self.s.find('moved').left), 1.0,

@@ -2,9 +2,14 @@
 // that change between a wipe and its restore.
 #include <doctest/doctest.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "wipe/moved_file.h"
+#include "wipe/moved_file_store.h"
 #include "wipe/wipe_engine.h"
 #include "config/ignore_list_store.h"
 #include "config/settings_store.h"
@@ -161,8 +166,9 @@ TEST_CASE_FIXTURE(Clean, "windows hidden, minimised or closed after a wipe do no
     REQUIRE(closing.Start("closes:10,600,80,80", "closes"));
     Push(EdgeLeft, 150);
     REQUIRE(windows.Settle());
-    for (const char* title : {"hides", "shrinks", "stays"})
-        REQUIRE(IsAt(title, 150, RectOf(title).top));
+    REQUIRE(IsAt("hides", 150, 10));
+    REQUIRE(IsAt("shrinks", 150, 200));
+    REQUIRE(IsAt("stays", 150, 400));
     REQUIRE(closing.Settle());
     REQUIRE(RectOf("closes").left == 150);
     const RECT beforeMinimising = RectOf("shrinks");
@@ -210,4 +216,81 @@ TEST_CASE_FIXTURE(WipeScene, "a window maximised or minimised while pushed retur
         CHECK(EqualRect(&back, &home));
         DestroyWindow(own);
     }
+}
+
+namespace {
+const std::string kMoved = BesideExe("Sashlet.moved");
+
+// The record as the file holds it, or none when there is none or it is damaged.
+std::vector<HWND> RecordedWindows()
+{
+    std::string bytes;
+    std::vector<HWND> windows;
+    static PushedWindowsFile file;
+    if (!ReadFileBytes(kMoved, bytes) || !ParsePushedWindows(bytes.data(), bytes.size(), file))
+        return windows;
+    for (int i = 0; i < file.count; ++i)
+        windows.push_back(reinterpret_cast<HWND>(static_cast<uintptr_t>(file.records[i].window)));
+    return windows;
+}
+
+struct BeforeMovesSeen {
+    MovedFileStore store;
+    int calls;
+    bool allHome;
+    std::vector<HWND> recorded;
+};
+
+// Writes the record as the program does, then looks at every window it lists.
+void WriteDownAndLook(void* context, const MovedWindowTable& moved)
+{
+    BeforeMovesSeen& seen = *static_cast<BeforeMovesSeen*>(context);
+    WriteDownMovedWindows(&seen.store, moved);
+    ++seen.calls;
+    seen.allHome = true;
+    for (const MovedWindowEntry& e : moved.entries) {
+        RECT r;
+        if (e.window && !e.returning && GetWindowRect(e.window, &r))
+            seen.allHome = seen.allHome && r.left == e.home.x && r.top == e.home.y;
+    }
+    seen.recorded = RecordedWindows();
+}
+}
+
+TEST_CASE_FIXTURE(Clean, "the record of moved windows is written before any moves, lists only its own wipe's "
+                         "windows, and is left to the copy that wrote it")
+{
+    RemoveFile(kMoved);
+    TestWindows windows;
+    REQUIRE(windows.Start("a:10,100,200,100 b:700,400,200,100", "b"));
+    BeforeMovesSeen seen = {};
+    const Rect screen = {0, 0, 1024, 768};
+    PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, screen, EdgeLeft, 150, BeforeMoves{WriteDownAndLook, &seen});
+    CHECK(seen.calls == 1);
+    CHECK(seen.allHome);
+    CHECK(seen.recorded == std::vector<HWND>{Find("a")});
+    REQUIRE(windows.Settle());
+    REQUIRE(IsAt("a", 150, 100));
+    Restore();
+    ForgetMovedWindows(seen.store);
+    CHECK_FALSE(FileExists(kMoved));
+    REQUIRE(windows.Settle());
+    // The next wipe's record names its own window alone.
+    PushWindowsFromEdge(wipe.moved, ignore, wipe.bars, screen, EdgeRight, 1024 - 150,
+                        BeforeMoves{WriteDownAndLook, &seen});
+    CHECK(seen.recorded == std::vector<HWND>{Find("b")});
+    Restore();
+    // A newer copy has written the file since: this copy's end must not take it away.
+    static PushedWindowsFile other;
+    other.writer = GetCurrentProcessId() + 4;
+    other.count = 0;
+    size_t size = 0;
+    char* text = FormatPushedWindows(other, &size);
+    REQUIRE(text != nullptr);
+    WriteFileBytes(kMoved, std::string(text, size));
+    free(text);
+    ForgetMovedWindows(seen.store);
+    CHECK(FileExists(kMoved));
+    RemoveFile(kMoved);
+    REQUIRE(windows.Settle());
 }

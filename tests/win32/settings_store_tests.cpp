@@ -1,6 +1,7 @@
 // The settings store against the platform's real INI reader and writer.
 #include <doctest/doctest.h>
 
+#include "config/hot_key.h"
 #include "config/settings_store.h"
 #include "default_settings.h"
 #include "test_files.h"
@@ -66,11 +67,10 @@ TEST_CASE("keys are found whatever their case and spacing, under a section that 
 {
     // The section's keys are asked for once, and only those are read: what
     // the system's reader gives for each key must come through unchanged.
-    WriteFileBytes(kIni, "; written by hand\r\n[sashlet]\r\n  WIDTH = 5 \r\n;Left=0\r\nright=1\r\n"
-                         "[Other]\r\nAlpha=40\r\n[Sashlet]\r\nOffset=7\r\ncolor=1,2,3\r\n");
+    WriteFileBytes(kIni, "; written by hand\r\n[sashlet]\r\n  WIDTH = 5 \r\n;Left=0\r\nright=1\r\ncolor=1,2,3\r\n"
+                         "[Other]\r\nAlpha=40\r\n[Sashlet]\r\nOffset=7\r\n");
+    // Whether a section's second coming is read differs between platforms.
     const int offset = static_cast<int>(GetPrivateProfileIntA("Sashlet", "Offset", 0, kIni.c_str()));
-    char color[32];
-    GetPrivateProfileStringA("Sashlet", "Color", "255,255,0", color, sizeof color, kIni.c_str());
     Settings s = {};
     LoadSettings(ScreenSize{1024, 768}, s);
     RemoveFile(kIni);
@@ -79,10 +79,9 @@ TEST_CASE("keys are found whatever their case and spacing, under a section that 
     CHECK(s.right == 1);
     CHECK(s.transparency == 0);
     CHECK(s.offset == offset);
-    Settings fromText = s;
-    ParseColor(color, fromText);
-    CHECK(s.red == fromText.red);
-    CHECK(s.blue == fromText.blue);
+    CHECK(s.red == 1);
+    CHECK(s.green == 2);
+    CHECK(s.blue == 3);
 }
 
 TEST_CASE("the platform reads integers the way the rules expect")
@@ -141,4 +140,40 @@ TEST_CASE("saving keeps values the rules would change, and keeps the order of an
     CHECK(bytes.find("Offset=-5") != std::string::npos);
     CHECK(bytes.find("OpenWidth=50") != std::string::npos);
     RemoveFile(kIni);
+}
+
+TEST_CASE("every key name the file takes reads as the key Windows numbers so, each modifier as its own")
+{
+    const struct {
+        const char* name;
+        UINT vk;
+    } keys[] = {
+        {"Backspace", VK_BACK},      {"Tab", VK_TAB},           {"Enter", VK_RETURN},        {"Pause", VK_PAUSE},
+        {"Escape", VK_ESCAPE},       {"Space", VK_SPACE},       {"PageUp", VK_PRIOR},        {"PageDown", VK_NEXT},
+        {"End", VK_END},             {"Home", VK_HOME},         {"Left", VK_LEFT},           {"Up", VK_UP},
+        {"Right", VK_RIGHT},         {"Down", VK_DOWN},         {"Insert", VK_INSERT},       {"Delete", VK_DELETE},
+        {"Num0", VK_NUMPAD0},        {"Num1", VK_NUMPAD1},      {"Num2", VK_NUMPAD2},        {"Num3", VK_NUMPAD3},
+        {"Num4", VK_NUMPAD4},        {"Num5", VK_NUMPAD5},      {"Num6", VK_NUMPAD6},        {"Num7", VK_NUMPAD7},
+        {"Num8", VK_NUMPAD8},        {"Num9", VK_NUMPAD9},      {"NumMultiply", VK_MULTIPLY}, {"NumAdd", VK_ADD},
+        {"NumSubtract", VK_SUBTRACT}, {"NumDecimal", VK_DECIMAL}, {"NumDivide", VK_DIVIDE},   {"Semicolon", VK_OEM_1},
+        {"Equals", VK_OEM_PLUS},     {"Comma", VK_OEM_COMMA},   {"Minus", VK_OEM_MINUS},     {"Period", VK_OEM_PERIOD},
+        {"Slash", VK_OEM_2},         {"Backquote", VK_OEM_3},   {"LeftBracket", VK_OEM_4},   {"Backslash", VK_OEM_5},
+        {"RightBracket", VK_OEM_6},  {"Quote", VK_OEM_7},       {"A", 'A'},                  {"z", 'Z'},
+        {"0", '0'},                  {"9", '9'},                {"F1", VK_F1},               {"F24", VK_F24},
+    };
+    for (const auto& k : keys) {
+        CAPTURE(k.name);
+        const std::string text = std::string("Ctrl+Alt+") + k.name;
+        const int key = ParseHotKey(text.c_str());
+        CHECK(HotKeyVirtualKey(key) == static_cast<int>(k.vk));
+        CHECK(HotKeyModifiers(key) == static_cast<int>(MOD_CONTROL | MOD_ALT));
+    }
+    const struct {
+        const char* name;
+        UINT modifier;
+    } modifiers[] = {{"Ctrl", MOD_CONTROL}, {"Alt", MOD_ALT}, {"Shift", MOD_SHIFT}, {"Win", MOD_WIN}};
+    for (const auto& m : modifiers) {
+        CAPTURE(m.name);
+        CHECK(HotKeyModifiers(ParseHotKey((std::string(m.name) + "+F5").c_str())) == static_cast<int>(m.modifier));
+    }
 }

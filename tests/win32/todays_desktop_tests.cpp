@@ -167,7 +167,7 @@ TEST_CASE_FIXTURE(ShownLeftBar, "a wipe from the key and its end keep the stacki
     SetCursorPos(500, 400);
     EdgeKeyPressed(wipe, EdgeLeft);
     REQUIRE(windows.Settle());
-    const int line = GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth;
+    const int line = 150;  // two spacings of 75
     REQUIRE(IsAt("c", line, 200));
     EdgeKeyPressed(wipe, EdgeLeft);
     REQUIRE(windows.Settle());
@@ -180,6 +180,7 @@ TEST_CASE_FIXTURE(ShownLeftBar, "a wipe from the key and its end keep the stacki
     // what the platform alone does with them.
     Restack(start);
     REQUIRE(StackingOrder("abc") == start);
+    SetForegroundWindow(Left().window);  // as the key gives the bar the front
     for (const char c : start) {
         const char title[2] = {c, 0};
         PostWindowMove(Find(title), Point{line, static_cast<int>(RectOf(title).top)});
@@ -214,23 +215,26 @@ struct DeclaredTwoHalves {
 };
 
 struct BarsOnEveryScreen : DeclaredTwoHalves, ShownLeftBar {
+    // A change of the displays reads the settings file again, as a start would.
+    const std::string ini = BesideExe("Sashlet.ini");
     BarsOnEveryScreen()
     {
+        WriteFileBytes(ini, "[Sashlet]\r\nEveryScreen=1\r\n");
         settings.everyScreen = 1;
         ApplySettingsToBars(wipe, KeepForeground);
     }
+    ~BarsOnEveryScreen() { RemoveFile(ini); }
     Bar& SecondLeft() { return *BarAt(wipe.bars, 1, EdgeLeft); }
-    // The second monitor is at 144 DPI, the system at 96.
-    int SecondLine() const
-    {
-        return 512 + SpacingAtDpi(GetSystemMetrics(SM_CXICONSPACING), 96, 144) * settings.openWidth;
-    }
+    // Two spacings in from the second monitor's left, at 512: the prefix's
+    // 75 px at the system's 96 DPI are 113 px at that monitor's 144.
+    const int kSecondLine = 512 + 2 * 113;
     static bool Shown(const Bar& bar) { return (GetWindowLongA(bar.window, GWL_STYLE) & WS_VISIBLE) != 0; }
 };
 }
 
 TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe moves only its own monitor's windows")
 {
+    REQUIRE(GetSystemMetrics(SM_CXICONSPACING) == 75);
     REQUIRE(windows.Start("a:10,100,200,100 b:520,100,200,100 across:400,400,200,100 other:300,600,100,100",
                           "other"));
     REQUIRE(wipe.monitorsWithBars == 2);
@@ -248,7 +252,7 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe mov
 
     WipeEdge(wipe, SecondLeft());
     REQUIRE(windows.Settle());
-    CHECK(IsAt("b", SecondLine(), 100));
+    CHECK(IsAt("b", kSecondLine, 100));
     CHECK(IsAt("a", 10, 100));
     CHECK(IsAt("across", 400, 400));  // more of it on the main screen
     REQUIRE(BringForward("other"));
@@ -259,14 +263,14 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "every monitor has its bars, and a wipe mov
     // the DPI of its own monitor.
     WipeEdge(wipe, Left());
     REQUIRE(windows.Settle());
-    CHECK(IsAt("a", GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth, 100));
+    CHECK(IsAt("a", 150, 100));
     CHECK(IsAt("b", 520, 100));
     // The edge's key wipes the monitor under the pointer, ending the other wipe.
     SetCursorPos(700, 300);
     EdgeKeyPressed(wipe, EdgeLeft);
     REQUIRE(windows.Settle());
     CHECK(IsAt("a", 10, 100));
-    CHECK(IsAt("b", SecondLine(), 100));
+    CHECK(IsAt("b", kSecondLine, 100));
     CHECK(SecondLeft().wiped);
     EndWipe(wipe);
     CHECK(ArrivesAt("b", 520, 100));
@@ -287,7 +291,7 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "a push on one monitor leaves the windows a
     REQUIRE(windows.Start("a:10,100,200,100 b:900,300,100,100 tray2:600,0,40,300:tray2", "tray2"));
     WipeEdge(wipe, Left());
     REQUIRE(windows.Settle());
-    const int line = GetSystemMetrics(SM_CXICONSPACING) * settings.openWidth;
+    const int line = 150;  // two spacings of 75
     REQUIRE(IsAt("a", line, 100));
     // Before the first wipe's watch has seen it, the second monitor's Right
     // edge pushes: its own window moves, the first monitor's stays pushed.
@@ -311,10 +315,16 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "a full-screen program on one monitor hides
     DragHoverTick(wipe);
     CHECK_FALSE(Shown(SecondLeft()));
     CHECK(Shown(Left()));
-    // Its key does nothing there, and still works on the main screen.
+    // Its key does nothing there, not even on the main screen's edge, and
+    // still works on the main screen.
     SetCursorPos(700, 300);
     EdgeKeyPressed(wipe, EdgeLeft);
     CHECK_FALSE(SecondLeft().wiped);
+    CHECK_FALSE(Left().wiped);
+    SetCursorPos(300, 300);
+    EdgeKeyPressed(wipe, EdgeLeft);
+    CHECK(Left().wiped);
+    EndWipe(wipe);
     REQUIRE(BringForward("other"));
     DragHoverTick(wipe);
     CHECK(Shown(SecondLeft()));
@@ -322,20 +332,68 @@ TEST_CASE_FIXTURE(BarsOnEveryScreen, "a full-screen program on one monitor hides
 
 TEST_CASE_FIXTURE(BarsOnEveryScreen, "a monitor that goes while its windows are pushed leaves them where they are")
 {
+    // The file read again keeps every screen: only the monitors found again
+    // can leave one monitor with bars.
+    WriteFileBytes(ini, "[Sashlet]\r\nLeft=1\r\nTop=1\r\nEveryScreen=1\r\n");
     REQUIRE(windows.Start("b:520,100,200,100 other:300,600,100,100", "other"));
     WipeEdge(wipe, SecondLeft());
     REQUIRE(windows.Settle());
-    REQUIRE(IsAt("b", SecondLine(), 100));
+    REQUIRE(IsAt("b", kSecondLine, 100));
     // Unplugged: Windows has moved the window onto the monitor left, and says so.
     SetWindowPos(Find("b"), nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     REQUIRE(windows.Settle());
-    const Rect mainAlone[] = {kTwoHalves[0]};
+    // What is left is the main monitor, at a lower resolution now.
+    const Rect mainAlone[] = {{0, 0, 512, 700}};
     SetMonitorsForTests(mainAlone, 1);
     FollowDisplayChange(wipe, settings);
     REQUIRE(windows.Settle());
     CHECK(IsAt("b", 100, 100));
     CHECK(wipe.moved.count == 0);
+    CHECK(settings.everyScreen == 1);
     CHECK(wipe.monitorsWithBars == 1);
     CHECK_FALSE(Shown(SecondLeft()));
     CHECK_FALSE(SecondLeft().wiped);
+    RECT r;
+    GetWindowRect(Left().window, &r);
+    CHECK((r.left == 0 && r.right == 2 && r.bottom == 700));
+}
+
+TEST_CASE_FIXTURE(BarsOnEveryScreen, "a monitor added gets its bars, and bars put aside for a full-screen program "
+                                     "come back when the displays change")
+{
+    REQUIRE(windows.Start("fs:512,0,512,768 other:100,600,100,100", "other"));
+    REQUIRE(BringForward("fs"));
+    DragHoverTick(wipe);
+    REQUIRE_FALSE(Shown(SecondLeft()));
+    const Rect three[] = {kTwoHalves[0], kTwoHalves[1], {1024, 0, 1536, 768}};
+    SetMonitorsForTests(three, 3);
+    FollowDisplayChange(wipe, settings);
+    CHECK(wipe.monitorsWithBars == 3);
+    const Bar* third = BarAt(wipe.bars, 2, EdgeLeft);
+    REQUIRE(third != nullptr);
+    CHECK(Shown(*third));
+    char title[64];
+    GetWindowTextA(third->window, title, sizeof title);
+    CHECK(std::string(title) == "SashletLeft 3");
+    // The look at the window in front starts afresh: the full-screen program
+    // takes its monitor's bars aside again only once it is judged again.
+    CHECK(Shown(SecondLeft()));
+}
+
+TEST_CASE_FIXTURE(BarsOnEveryScreen, "every screen switched off hides the second monitor's bars, and its key "
+                                     "wipes the main screen's edge from there")
+{
+    REQUIRE(windows.Start("a:10,100,200,100 b:520,100,200,100", "b"));
+    settings.everyScreen = 0;
+    ApplySettingsToBars(wipe, ActivateBars);
+    CHECK(wipe.monitorsWithBars == 1);
+    CHECK_FALSE(Shown(SecondLeft()));
+    SetCursorPos(700, 300);
+    EdgeKeyPressed(wipe, EdgeLeft);
+    REQUIRE(windows.Settle());
+    CHECK(Left().wiped);
+    CHECK(IsAt("a", 150, 100));
+    CHECK(IsAt("b", 520, 100));
+    EndWipe(wipe);
+    CHECK(ArrivesAt("a", 10, 100));
 }
