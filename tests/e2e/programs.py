@@ -57,6 +57,10 @@ class Programs:
         except AssertionError:
             self.screenshot('no-bars')
             raise AssertionError('%s; bars %r' % (self.not_shown('Sashlet', p), seen)) from None
+        # The start registers the keys after the bars show; Sashlet answers
+        # a message only once it has done so and waits in its loop.
+        bar = next(w.title for w in seen if w.visible)
+        wait_until(lambda: self.probe('answers', bar)[0] == 0, SETTLE, message='Sashlet to answer after its start')
         return p
 
     def start_windows(self, *layouts, exe=None):
