@@ -59,8 +59,7 @@ class Programs:
             raise AssertionError('%s; bars %r' % (self.not_shown('Sashlet', p), seen)) from None
         # The start registers the keys after the bars show; Sashlet answers
         # a message only once it has done so and waits in its loop.
-        bar = next(w.title for w in seen if w.visible)
-        wait_until(lambda: self.probe('answers', bar)[0] == 0, SETTLE, message='Sashlet to answer after its start')
+        self.moves_landed()
         return p
 
     def start_windows(self, *layouts, exe=None):
