@@ -173,11 +173,13 @@ TEST_CASE_FIXTURE(ShownLeftBar, "a wipe from the key and its end keep the stacki
     REQUIRE(windows.Settle());
     CHECK(ArrivesAt("c", 80, 200));
     CHECK(GetForegroundWindow() == Find("b"));
-    const std::string afterWipe = StackingOrder("abc");
+    const std::string others = StackingOrder("ac");
 
     // Wine re-stacks windows that take posted moves by itself, which Windows
     // does not: the same moves in the same order, from the same start, show
-    // what the platform alone does with them.
+    // what the platform alone does with the others. Where the window given
+    // the front ends up is not compared: under load, Wine raises it or a
+    // window whose move lands after it, as its threads happen to run.
     Restack(start);
     REQUIRE(StackingOrder("abc") == start);
     SetForegroundWindow(Left().window);  // as the key gives the bar the front
@@ -191,8 +193,7 @@ TEST_CASE_FIXTURE(ShownLeftBar, "a wipe from the key and its end keep the stacki
         PostWindowMove(Find(title), Point{c == 'a' ? 10 : c == 'b' ? 40 : 80, static_cast<int>(RectOf(title).top)});
     }
     REQUIRE(windows.Settle());
-    REQUIRE(BringForward("b"));
-    CHECK(afterWipe == StackingOrder("abc"));
+    CHECK(others == StackingOrder("ac"));
 }
 
 namespace {
