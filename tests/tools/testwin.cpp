@@ -30,6 +30,10 @@
 //   clickthrough  layered and transparent to the mouse, as the picture of a
 //               dragged file is: the system looks through it for the window below
 // Options combine with commas ("caption,text").
+// Every window counts in its property "raised" the times it was activated or
+// asked to take another place in the stacking order, which another process
+// reads with GetProp: Wine also re-stacks windows by itself, so the order
+// alone cannot tell what a program asked for.
 // A window sent WM_APP stops pumping messages, as a program that has stopped
 // responding does, until the event "SashletTestResume" is set.
 // A press on a window holds the mouse until release, as a drag-and-drop source does.
@@ -75,6 +79,12 @@ static void Log(HWND w, const char* line)
     }
 }
 
+static void CountRaise(HWND w)
+{
+    const INT_PTR raised = reinterpret_cast<INT_PTR>(GetPropA(w, "raised"));
+    SetPropA(w, "raised", reinterpret_cast<HANDLE>(raised + 1));
+}
+
 // A press starts what a drag source does: it keeps the mouse until release,
 // so windows it passes over get no mouse messages.
 static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
@@ -102,12 +112,18 @@ static LRESULT CALLBACK TestWindowProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
         EndPaint(w, &ps);
         return 0;
     }
-    case WM_WINDOWPOSCHANGING:
+    case WM_WINDOWPOSCHANGING: {
+        WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lp);
+        if (!(pos->flags & SWP_NOZORDER))
+            CountRaise(w);
         // The desktop stays below everything, however it is activated.
-        if (ContentOf(w) == ContentDesktop) {
-            WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(lp);
+        if (ContentOf(w) == ContentDesktop)
             pos->hwndInsertAfter = HWND_BOTTOM;
-        }
+        break;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wp) != WA_INACTIVE)
+            CountRaise(w);
         break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
